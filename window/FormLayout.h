@@ -1,0 +1,221 @@
+#pragma once
+
+// The quiz window as data, the way a forms designer stores a form: the
+// window's own properties and one row per control. Both window layers (Qt
+// and the native Windows one) build from this table and repeat none of it.
+// Plain standard C++ only. Positions are twips (15 to a pixel at 96 dpi),
+// relative to the client area of the row's container.
+
+#include "quiz/AnswerKey.h"
+#include "quiz/PairIndex.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace form {
+
+struct Rgb {
+    std::uint8_t r, g, b;
+};
+
+struct Twips {
+    int left, top, width, height;
+};
+
+// A control's name and its index in its control array; -1 when the control
+// is not in an array (List1), and the window itself has an empty name.
+struct ControlId {
+    std::string_view name;
+    int index = -1;
+    friend constexpr bool operator==(const ControlId&, const ControlId&) = default;
+};
+
+inline constexpr ControlId kWindow{};
+
+enum class Kind { Label, Frame, OptionButton, PushButton, TextBox, ListBox };
+
+struct Control {
+    Kind kind;
+    ControlId id;
+    ControlId container;
+    std::string_view text;
+    Twips rect;
+    std::optional<Rgb> back;  // nullopt: the kind's usual colour
+    int tabIndex;
+    bool visible = true;
+};
+
+inline constexpr int kTwipsPerPixel = 15;  // at 96 dots per inch
+inline constexpr int kTwipsPerPoint = 20;
+
+struct Window {
+    int clientWidth;   // twips
+    int clientHeight;  // twips
+    // The caption is the publisher's web address, then this text.
+    std::string_view captionAfterAddress;
+    Rgb back;
+    std::string_view fontFamily;
+    int fontPoints;
+    int fontWeight;
+    int fontCharset;
+};
+
+inline constexpr Window kWindowProps{
+    6870, 6585, " Велмора ", {192, 192, 255}, "Times New Roman", 12, 400, 204,
+};
+
+inline constexpr ControlId Option1(int i) { return {"Option1", i}; }
+inline constexpr ControlId Option2(int i) { return {"Option2", i}; }
+inline constexpr ControlId Frame1(int i) { return {"Frame1", i}; }
+inline constexpr ControlId Label1(int i) { return {"Label1", i}; }
+inline constexpr ControlId Text1(int i) { return {"Text1", i}; }
+inline constexpr ControlId Command1(int i) { return {"Command1", i}; }
+inline constexpr ControlId kList1{"List1", -1};
+
+// Indexes of the two push buttons that the quiz answers.
+inline constexpr int kCheckButton = 0;
+inline constexpr int kClearButton = 1;
+
+inline constexpr std::string_view kAssignmentText =
+    "Цветни революции се наричат масовите протести, завършващи със смяна на политическия режим "
+    "в редица страни от Източна Европа.\r\n"
+    "Тези цветни революции имат подчертано безкръвен характер и приличат в известна степен на "
+    "протестните движения на хипитата с раздаване на цветя.\r\n"
+    "Да се реализира проект, представящ междупредметни връзки Итория и Информатика.\r\n"
+    "Тема на проекта: История - цветни революции.\r\n"
+    "Чрез две отделни групи радиобутони да се представят отделните революции и страните, "
+    "в които са извършени.\r\n"
+    "В примерния проект са застъпени някои революции, които не влизат в определението за "
+    "цветни революции.\r\n";
+
+inline constexpr std::string_view kQuotationText =
+    "Неприятното в това да си първият, направил нещо по \r\n"
+    "правилния начин, е, че никой не оценява колко трудно е \r\n"
+    "било. \r\n";
+
+inline constexpr int kOptionLeft = 120;
+inline constexpr int kOptionRowHeight = 300;
+inline constexpr int kNameWidth = 1935;
+inline constexpr int kPlaceWidth = 4095;
+inline constexpr Rgb kNameBack{255, 128, 128};
+inline constexpr Rgb kPlaceBack{255, 128, 255};
+inline constexpr std::array<int, quiz::kPairCount> kNameTabIndex{5,  6, 32, 11, 19, 24,
+                                                                 27, 7, 8,  9,  10, 28};
+inline constexpr std::array<int, quiz::kPairCount> kPlaceTabIndex{20, 26, 33, 29, 12, 18,
+                                                                  17, 15, 25, 13, 16, 14};
+
+// The controls that are not option buttons, as the designer lists them.
+inline constexpr std::array kFixedControls{
+    Control{Kind::Label, Label1(0), kWindow, "История - революции", {840, 0, 4935, 375},
+            Rgb{255, 192, 128}, 2},
+    Control{Kind::Frame, Frame1(0), kWindow, "Име на революция", {0, 360, 2175, 3975},
+            Rgb{192, 192, 255}, 3},
+    Control{Kind::Frame, Frame1(1), kWindow, " Страна, година/период", {2280, 360, 4335, 3975},
+            Rgb{192, 192, 255}, 4},
+    Control{Kind::PushButton, Command1(kCheckButton), kWindow, "Провери",
+            {120, 4440, 1095, 375}, Rgb{192, 255, 192}, 22},
+    Control{Kind::Label, Label1(1), kWindow, "Вярно:", {1680, 4440, 1095, 375},
+            Rgb{128, 255, 128}, 30},
+    Control{Kind::Label, Label1(2), kWindow, "Грешно:", {3960, 4440, 1095, 375},
+            Rgb{255, 128, 128}, 31},
+    Control{Kind::PushButton, Command1(kClearButton), kWindow, "Чисти",
+            {5520, 4440, 1095, 375}, Rgb{255, 0, 0}, 23},
+    Control{Kind::TextBox, Text1(0), kWindow, kAssignmentText, {120, 4920, 6495, 1575},
+            std::nullopt, 0},
+    Control{Kind::TextBox, Text1(1), kWindow, kQuotationText, {600, 5400, 6735, 1815},
+            std::nullopt, 1, false},
+    Control{Kind::ListBox, kList1, kWindow, "", {3840, 5040, 1455, 2625}, std::nullopt, 21,
+            false},
+};
+
+namespace detail {
+
+constexpr Control NameOption(int i) {
+    const quiz::AnswerPair& pair = quiz::AnswerKey[static_cast<std::size_t>(i)];
+    return {Kind::OptionButton,
+            Option1(i),
+            Frame1(0),
+            pair.name,
+            {kOptionLeft, kOptionRowHeight * pair.nameRow, kNameWidth, kOptionRowHeight},
+            kNameBack,
+            kNameTabIndex[static_cast<std::size_t>(i)]};
+}
+
+constexpr Control PlaceOption(int i) {
+    const quiz::AnswerPair& pair = quiz::AnswerKey[static_cast<std::size_t>(i)];
+    return {Kind::OptionButton,
+            Option2(i),
+            Frame1(1),
+            pair.place,
+            {kOptionLeft, kOptionRowHeight * pair.placeRow, kPlaceWidth, kOptionRowHeight},
+            kPlaceBack,
+            kPlaceTabIndex[static_cast<std::size_t>(i)]};
+}
+
+constexpr auto MakeControls() {
+    std::array<Control, kFixedControls.size() + 2 * quiz::kPairCount> all{};
+    std::size_t n = 0;
+    all[n++] = kFixedControls[0];  // heading
+    all[n++] = kFixedControls[1];  // names frame
+    all[n++] = kFixedControls[2];  // countries frame
+    for (int i = 0; i < quiz::kPairCount; ++i) all[n++] = NameOption(i);
+    for (int i = 0; i < quiz::kPairCount; ++i) all[n++] = PlaceOption(i);
+    for (std::size_t f = 3; f < kFixedControls.size(); ++f) all[n++] = kFixedControls[f];
+    return all;
+}
+
+}  // namespace detail
+
+// Every control of the window, containers before what they contain.
+inline constexpr auto kControls = detail::MakeControls();
+
+constexpr const Control* Find(ControlId id) {
+    const auto* it = std::find_if(kControls.begin(), kControls.end(),
+                                  [id](const Control& c) { return c.id == id; });
+    return it == kControls.end() ? nullptr : it;
+}
+
+constexpr const Control& At(ControlId id) { return *Find(id); }
+
+namespace detail {
+
+constexpr bool TabIndexesArePermutation() {
+    std::array<bool, kControls.size()> seen{};
+    for (const Control& c : kControls) {
+        if (c.tabIndex < 0 || c.tabIndex >= static_cast<int>(kControls.size())) return false;
+        if (seen[static_cast<std::size_t>(c.tabIndex)]) return false;
+        seen[static_cast<std::size_t>(c.tabIndex)] = true;
+    }
+    return true;
+}
+
+constexpr bool IdsAreUnique() {
+    for (std::size_t a = 0; a < kControls.size(); ++a)
+        for (std::size_t b = a + 1; b < kControls.size(); ++b)
+            if (kControls[a].id == kControls[b].id) return false;
+    return true;
+}
+
+// A container must be the window or a frame listed before the control.
+constexpr bool ContainersComeFirst() {
+    for (std::size_t a = 0; a < kControls.size(); ++a) {
+        if (kControls[a].container == kWindow) continue;
+        bool found = false;
+        for (std::size_t b = 0; b < a; ++b)
+            found = found ||
+                    (kControls[b].id == kControls[a].container && kControls[b].kind == Kind::Frame);
+        if (!found) return false;
+    }
+    return true;
+}
+
+}  // namespace detail
+
+static_assert(detail::TabIndexesArePermutation(), "tab indexes must be 0..N-1, each once");
+static_assert(detail::IdsAreUnique(), "every control needs its own name and index");
+static_assert(detail::ContainersComeFirst(), "containers are frames listed before their controls");
+
+}  // namespace form

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QGroupBox>
+
+// A frame drawn flat in its palette's Window colour: an etched line with the
+// caption over its top edge. The toolkit's own style tints the inside instead.
+class FrameBox final : public QGroupBox {
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QPushButton>
+
+// A push button whose whole face shows its palette's Button colour, flat, with
+// a raised or sunken edge and a focus frame. The toolkit's own styles shade
+// the colour into a gradient instead.
+class GraphicalButton final : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
