@@ -6,14 +6,14 @@
 // Plain standard C++ only. Positions are twips (15 to a pixel at 96 dpi),
 // relative to the client area of the row's container.
 
-#include "quiz/AnswerKey.h"
-#include "quiz/PairIndex.h"
-
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
+
+#include "quiz/AnswerKey.h"
+#include "quiz/PairIndex.h"
 
 namespace form {
 
@@ -109,26 +109,66 @@ inline constexpr std::array<int, quiz::kPairCount> kPlaceTabIndex{20, 26, 33, 29
 
 // The controls that are not option buttons, as the designer lists them.
 inline constexpr std::array kFixedControls{
-    Control{Kind::Label, Label1(0), kWindow, "История - революции", {840, 0, 4935, 375},
-            Rgb{255, 192, 128}, 2},
-    Control{Kind::Frame, Frame1(0), kWindow, "Име на революция", {0, 360, 2175, 3975},
-            Rgb{192, 192, 255}, 3},
-    Control{Kind::Frame, Frame1(1), kWindow, " Страна, година/период", {2280, 360, 4335, 3975},
-            Rgb{192, 192, 255}, 4},
-    Control{Kind::PushButton, Command1(kCheckButton), kWindow, "Провери",
-            {120, 4440, 1095, 375}, Rgb{192, 255, 192}, 22},
-    Control{Kind::Label, Label1(1), kWindow, "Вярно:", {1680, 4440, 1095, 375},
-            Rgb{128, 255, 128}, 30},
-    Control{Kind::Label, Label1(2), kWindow, "Грешно:", {3960, 4440, 1095, 375},
-            Rgb{255, 128, 128}, 31},
-    Control{Kind::PushButton, Command1(kClearButton), kWindow, "Чисти",
-            {5520, 4440, 1095, 375}, Rgb{255, 0, 0}, 23},
-    Control{Kind::TextBox, Text1(0), kWindow, kAssignmentText, {120, 4920, 6495, 1575},
-            std::nullopt, 0},
-    Control{Kind::TextBox, Text1(1), kWindow, kQuotationText, {600, 5400, 6735, 1815},
-            std::nullopt, 1, false},
-    Control{Kind::ListBox, kList1, kWindow, "", {3840, 5040, 1455, 2625}, std::nullopt, 21,
+    Control{Kind::Label,
+            Label1(0),
+            kWindow,
+            "История - революции",
+            {840, 0, 4935, 375},
+            Rgb{255, 192, 128},
+            2},
+    Control{Kind::Frame,
+            Frame1(0),
+            kWindow,
+            "Име на революция",
+            {0, 360, 2175, 3975},
+            Rgb{192, 192, 255},
+            3},
+    Control{Kind::Frame,
+            Frame1(1),
+            kWindow,
+            " Страна, година/период",
+            {2280, 360, 4335, 3975},
+            Rgb{192, 192, 255},
+            4},
+    Control{Kind::PushButton,
+            Command1(kCheckButton),
+            kWindow,
+            "Провери",
+            {120, 4440, 1095, 375},
+            Rgb{192, 255, 192},
+            22},
+    Control{
+        Kind::Label, Label1(1), kWindow, "Вярно:", {1680, 4440, 1095, 375}, Rgb{128, 255, 128}, 30},
+    Control{Kind::Label,
+            Label1(2),
+            kWindow,
+            "Грешно:",
+            {3960, 4440, 1095, 375},
+            Rgb{255, 128, 128},
+            31},
+    Control{Kind::PushButton,
+            Command1(kClearButton),
+            kWindow,
+            "Чисти",
+            {5520, 4440, 1095, 375},
+            Rgb{255, 0, 0},
+            23},
+    Control{Kind::TextBox,
+            Text1(0),
+            kWindow,
+            kAssignmentText,
+            {120, 4920, 6495, 1575},
+            std::nullopt,
+            0},
+    Control{Kind::TextBox,
+            Text1(1),
+            kWindow,
+            kQuotationText,
+            {600, 5400, 6735, 1815},
+            std::nullopt,
+            1,
             false},
+    Control{Kind::ListBox, kList1, kWindow, "", {3840, 5040, 1455, 2625}, std::nullopt, 21, false},
 };
 
 namespace detail {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "window/FormLayout.h"
-
 #include <QColor>
 #include <QFont>
 #include <QRect>
+
+#include "window/FormLayout.h"
 
 // Turns the table's units into Qt's. Pixels here are device-independent, so
 // Qt's high-DPI scaling enlarges the whole form, text included, evenly.

@@ -1,8 +1,9 @@
 #include "FrameBox.h"
 
+#include <qdrawutil.h>
+
 #include <QPainter>
 #include <QStyle>
-#include <qdrawutil.h>
 
 namespace {
 

@@ -1,9 +1,10 @@
 #include "GraphicalButton.h"
 
+#include <qdrawutil.h>
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
-#include <qdrawutil.h>
 
 namespace {
 

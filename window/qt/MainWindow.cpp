@@ -1,10 +1,5 @@
 #include "MainWindow.h"
 
-#include "FormUnits.h"
-#include "FrameBox.h"
-#include "GraphicalButton.h"
-#include "OptionButton.h"
-
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -12,10 +7,13 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
-
 #include <algorithm>
 #include <vector>
 
+#include "FormUnits.h"
+#include "FrameBox.h"
+#include "GraphicalButton.h"
+#include "OptionButton.h"
 #include "hamburger.xpm"
 
 #ifndef QUIZ_PUBLISHER_ADDRESS
@@ -177,9 +175,7 @@ QLabel* MainWindow::Label1(int i) const { return static_cast<QLabel*>(Control(fo
 QPlainTextEdit* MainWindow::Text1(int i) const {
     return static_cast<QPlainTextEdit*>(Control(form::Text1(i)));
 }
-QListWidget* MainWindow::List1() const {
-    return static_cast<QListWidget*>(Control(form::kList1));
-}
+QListWidget* MainWindow::List1() const { return static_cast<QListWidget*>(Control(form::kList1)); }
 
 namespace {
 

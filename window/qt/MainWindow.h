@@ -1,12 +1,11 @@
 #pragma once
 
+#include <QWidget>
+#include <array>
+
 #include "quiz/QuizState.h"
 #include "quiz/QuizView.h"
 #include "window/FormLayout.h"
-
-#include <QWidget>
-
-#include <array>
 
 class QAbstractButton;
 class QLabel;

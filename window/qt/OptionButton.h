@@ -2,8 +2,9 @@
 
 #include <QRadioButton>
 
-// An option button that is checked by a click anywhere on its coloured
-// rectangle, not only on its indicator and caption.
+// An option button as the form draws it: its whole rectangle in its back
+// colour, the caption close to the indicator so the longest caption fits its
+// strip, and checked by a click anywhere on that rectangle.
 class OptionButton final : public QRadioButton {
     Q_OBJECT
 public:
@@ -11,4 +12,5 @@ public:
 
 protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void paintEvent(QPaintEvent* event) override;
 };

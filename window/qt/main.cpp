@@ -1,6 +1,6 @@
-#include "MainWindow.h"
-
 #include <QApplication>
+
+#include "MainWindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
