@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The real program on a virtual screen, played with real clicks:
+#   e2e.sh PROGRAM X11_PROBE OUT_DIR
+# The window must appear with its title and size; a right pair and Check must
+# change what is on screen; closing the window must end the program with 0.
+set -euo pipefail
+program=$1 probe=$2 out=$3
+mkdir -p "$out"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+exec 3< <(Xvfb -displayfd 1 -screen 0 800x600x24 -nolisten tcp 2>/dev/null)
+xvfb_pid=$!
+read -r -t 10 display <&3 || fail "Xvfb did not start"
+export DISPLAY=":$display"
+trap 'kill "$xvfb_pid" "${quiz_pid:-}" 2>/dev/null || true' EXIT
+
+"$program" &
+quiz_pid=$!
+window=$(timeout 10 xdotool search --sync --onlyvisible --name 'Велмора' | head -n 1) ||
+  fail "no window appeared"
+title=$(xdotool getwindowname "$window")
+[ "$title" = "$("$probe" title)" ] || fail "title is '$title'"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$WIDTH"x"$HEIGHT" = 458x439 ] || fail "window is ${WIDTH}x${HEIGHT}"
+echo "window $window: '$title' ${WIDTH}x${HEIGHT}"
+
+shot() { sleep 0.3; import -window "$window" "$out/$1.png"; }
+crop() { convert "$out/$1.png" -crop "$("$probe" rect "$2" "$3")" +repage "$out/$1-$2$3.png"; }
+differs() { ! compare -metric AE "$out/$1-$2$3.png" "$out/$4-$2$3.png" null: 2>/dev/null; }
+click() {
+  read -r x y < <("$probe" point "$1" "$2")
+  xdotool mousemove --window "$window" "$x" "$y" click 1
+}
+
+shot before
+click Option1 9  # "Оранжева"
+click Option2 9  # "Украйна 2004"
+click Command1 0 # "Провери"
+shot after-right
+for control in "Text1 0" "Label1 1" "Option1 9" "Option2 9"; do
+  crop before $control
+  crop after-right $control
+  differs before $control after-right || fail "$control did not change on screen"
+done
+crop before Label1 2
+crop after-right Label1 2
+! differs before Label1 2 after-right || fail "the wrong-answer count changed"
+echo "right pair: feedback, count and both buttons changed on screen"
+
+"$probe" close "$window"
+status=0
+timeout 10 tail --pid="$quiz_pid" -f /dev/null || fail "the program did not end"
+wait "$quiz_pid" || status=$?
+[ "$status" -eq 0 ] || fail "exit status $status"
+echo "closed with exit status 0; screenshots in $out"
