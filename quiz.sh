@@ -8,7 +8,8 @@ cd "$(dirname "$0")"
 
 # Build tools, Qt, the font the window asks for (Times New Roman's metric
 # twin), GoogleTest, and the virtual screen the tests and a headless run use.
-PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libx11-dev fonts-liberation
+PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n
+          libx11-dev fonts-liberation
           googletest libgtest-dev xvfb xauth xdotool imagemagick)
 
 as_root() {

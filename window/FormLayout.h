@@ -46,6 +46,8 @@ struct Control {
     std::optional<Rgb> back;  // nullopt: the kind's usual colour
     int tabIndex;
     bool visible = true;
+    // What assistive technology calls the control when its text is no name.
+    std::string_view accessibleName{};
 };
 
 inline constexpr int kTwipsPerPixel = 15;  // at 96 dots per inch
@@ -255,6 +257,13 @@ constexpr bool ContainersComeFirst() {
 }  // namespace detail
 
 static_assert(detail::TabIndexesArePermutation(), "tab indexes must be 0..N-1, each once");
+
+// The controls in the order of their tab indexes.
+inline constexpr auto kTabOrder = [] {
+    std::array<const Control*, kControls.size()> order{};
+    for (const Control& c : kControls) order[static_cast<std::size_t>(c.tabIndex)] = &c;
+    return order;
+}();
 static_assert(detail::IdsAreUnique(), "every control needs its own name and index");
 static_assert(detail::ContainersComeFirst(), "containers are frames listed before their controls");
 

@@ -5,14 +5,14 @@
 //   x11_probe rect NAME INDEX    prints "WxH+X+Y" of the control
 //   x11_probe close WINDOW_ID    sends WM_DELETE_WINDOW
 //   x11_probe title              prints the caption the window must carry
-#include "window/FormLayout.h"
-
 #include <X11/Xlib.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+
+#include "window/FormLayout.h"
 
 namespace {
 

@@ -4,11 +4,13 @@
 
 // A push button whose whole face shows its palette's Button colour, flat, with
 // a raised or sunken edge and a focus frame. The toolkit's own styles shade
-// the colour into a gradient instead.
+// the colour into a gradient instead. Enter presses it, like Space.
 class GraphicalButton final : public QPushButton {
     Q_OBJECT
 public:
-    using QPushButton::QPushButton;
+    GraphicalButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
+        setAutoDefault(true);
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

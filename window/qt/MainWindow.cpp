@@ -94,6 +94,7 @@ void MainWindow::BuildControls() {
         widget->setObjectName(ObjectName(row.id));
         widget->setGeometry(form::qt::ToRect(row.rect));
         widget->setVisible(row.visible);
+        if (!row.accessibleName.empty()) widget->setAccessibleName(ToQString(row.accessibleName));
         controls_[n] = widget;
     }
 }
@@ -129,16 +130,37 @@ QWidget* MainWindow::CreateControl(const form::Control& row, QWidget* parent) {
 }
 
 void MainWindow::ApplyTabOrder() {
-    std::vector<const form::Control*> rows;
-    for (const form::Control& row : form::kControls) rows.push_back(&row);
-    std::sort(rows.begin(), rows.end(),
-              [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
     QWidget* previous = nullptr;
-    for (const form::Control* row : rows) {
+    for (const form::Control* row : form::kTabOrder) {
         QWidget* widget = Control(row->id);
         if (widget->focusPolicy() == Qt::NoFocus) continue;
         if (previous) setTabOrder(previous, widget);
         previous = widget;
+    }
+}
+
+// The toolkit gives the Tab key to one button of an exclusive group only, the
+// one last focused. Once that button is disabled the whole group would drop out
+// of the Tab order, so the stop moves to the group's checked button, else its
+// focused one, else its first enabled one in tab order.
+void MainWindow::KeepGroupReachable(form::ControlId frame) {
+    std::vector<QAbstractButton*> group;
+    for (const form::Control* row : form::kTabOrder)
+        if (row->container == frame)
+            group.push_back(static_cast<QAbstractButton*>(Control(row->id)));
+    auto enabledWhere = [&group](auto pred) {
+        const auto it = std::find_if(group.begin(), group.end(), [pred](QAbstractButton* b) {
+            return b->isEnabled() && pred(b);
+        });
+        return it == group.end() ? nullptr : *it;
+    };
+    QAbstractButton* stop = enabledWhere([](QAbstractButton* b) { return b->isChecked(); });
+    if (!stop) stop = enabledWhere([](QAbstractButton* b) { return b->hasFocus(); });
+    if (!stop) stop = enabledWhere([](QAbstractButton*) { return true; });
+    for (QAbstractButton* b : group) {
+        const int policy =
+            b == stop ? b->focusPolicy() | Qt::TabFocus : b->focusPolicy() & ~Qt::TabFocus;
+        b->setFocusPolicy(static_cast<Qt::FocusPolicy>(policy));
     }
 }
 
@@ -200,8 +222,14 @@ void SetChecked(QRadioButton* button, bool on) {
 
 void MainWindow::SetNameChecked(quiz::PairIndex i, bool on) { SetChecked(Option1(i), on); }
 void MainWindow::SetPlaceChecked(quiz::PairIndex i, bool on) { SetChecked(Option2(i), on); }
-void MainWindow::SetNameEnabled(quiz::PairIndex i, bool on) { Option1(i)->setEnabled(on); }
-void MainWindow::SetPlaceEnabled(quiz::PairIndex i, bool on) { Option2(i)->setEnabled(on); }
+void MainWindow::SetNameEnabled(quiz::PairIndex i, bool on) {
+    Option1(i)->setEnabled(on);
+    KeepGroupReachable(form::At(form::Option1(i)).container);
+}
+void MainWindow::SetPlaceEnabled(quiz::PairIndex i, bool on) {
+    Option2(i)->setEnabled(on);
+    KeepGroupReachable(form::At(form::Option2(i)).container);
+}
 
 std::string MainWindow::GetFeedback() const { return FromBoxText(Text1(0)->toPlainText()); }
 void MainWindow::SetFeedback(const std::string& text) { Text1(0)->setPlainText(ToBoxText(text)); }

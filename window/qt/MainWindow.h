@@ -35,6 +35,7 @@ private:
     void BuildControls();
     QWidget* CreateControl(const form::Control& row, QWidget* parent);
     void ApplyTabOrder();
+    void KeepGroupReachable(form::ControlId frame);
     void Wire();
 
     // The quiz's view of the window.

@@ -1,5 +1,7 @@
 #include "OptionButton.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -29,5 +31,23 @@ void OptionButton::paintEvent(QPaintEvent* /*event*/) {
         focus.initFrom(this);
         focus.rect = caption.adjusted(-kFocusMargin, kFocusMargin, kFocusMargin, -kFocusMargin);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+// The toolkit moves the focus along the group but checks the next button only
+// when this one was checked; a pupil expects the arrow to pick either way.
+void OptionButton::keyPressEvent(QKeyEvent* event) {
+    QRadioButton::keyPressEvent(event);
+    switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            if (auto* next = qobject_cast<OptionButton*>(QApplication::focusWidget());
+                next && next != this && !next->isChecked())
+                next->click();
+            break;
+        default:
+            break;
     }
 }

@@ -4,7 +4,8 @@
 
 // An option button as the form draws it: its whole rectangle in its back
 // colour, the caption close to the indicator so the longest caption fits its
-// strip, and checked by a click anywhere on that rectangle.
+// strip. It is checked by a click anywhere on that rectangle, and an arrow key
+// checks the button it moves to, as in a classic desktop dialog.
 class OptionButton final : public QRadioButton {
     Q_OBJECT
 public:
@@ -13,4 +14,5 @@ public:
 protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
