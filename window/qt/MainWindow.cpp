@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "FittingLabel.h"
 #include "FormUnits.h"
 #include "FrameBox.h"
 #include "GraphicalButton.h"
@@ -57,7 +58,7 @@ QWidget* CreateTextBox(const form::Control& row, QWidget* parent) {
 }
 
 QWidget* CreateLabel(const form::Control& row, QWidget* parent) {
-    auto* label = new QLabel(ToQString(row.text), parent);
+    auto* label = new FittingLabel(ToQString(row.text), parent);
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
