@@ -8,6 +8,7 @@
 namespace {
 
 constexpr int kCaptionInset = 6;  // the caption stands clear of the corner
+constexpr int kLineWidth = 2;     // an etched line: one dark, one light
 
 }  // namespace
 
@@ -15,11 +16,14 @@ void FrameBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QFontMetrics metrics(font());
     const int lineTop = metrics.height() / 2;
-    qDrawShadeRect(&painter, QRect(0, lineTop, width(), height() - lineTop), palette(),
-                   /*sunken=*/true);
+    const QRect frame(0, lineTop, width(), height() - lineTop);
+    painter.fillRect(frame, palette().window());
+    qDrawShadeRect(&painter, frame, palette(), /*sunken=*/true, kLineWidth / 2);
 
     const QRect caption(kCaptionInset, 0, metrics.horizontalAdvance(title()), metrics.height());
-    painter.fillRect(caption, palette().window());
+    // Break the line behind the caption, and nothing above it.
+    painter.fillRect(QRect(caption.left(), lineTop, caption.width(), kLineWidth),
+                     palette().window());
     style()->drawItemText(&painter, caption, Qt::AlignLeft | Qt::AlignVCenter, palette(),
                           isEnabled(), title(), QPalette::WindowText);
 }

@@ -124,8 +124,10 @@ QWidget* MainWindow::CreateControl(const form::Control& row, QWidget* parent) {
     }
     if (row.back) {
         // Buttons paint their background in the Button colour, the rest in Window.
+        // A frame fills itself, from its caption line down, so that it leaves
+        // a control that it overlaps above that line uncovered.
         SetBackColor(widget, widget->backgroundRole(), *row.back);
-        widget->setAutoFillBackground(true);
+        widget->setAutoFillBackground(row.kind != Kind::Frame);
     }
     return widget;
 }
