@@ -2,6 +2,7 @@
 # One entry point for people and CI:
 #   ./quiz.sh run    install what is missing, build, open the quiz window
 #   ./quiz.sh test   install what is missing, build, run every test headless
+#   ./quiz.sh package  install what is missing, build the Debian package
 # Set QUIZ_PRESET to build another preset (ci, sanitize); default: default.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -10,7 +11,8 @@ cd "$(dirname "$0")"
 # twin), GoogleTest, and the virtual screen the tests and a headless run use.
 PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n
           libx11-dev fonts-liberation
-          googletest libgtest-dev xvfb xauth xdotool imagemagick)
+          googletest libgtest-dev xvfb xauth xdotool imagemagick python3
+          desktop-file-utils appstream)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -72,8 +74,13 @@ case "${1:-}" in
     build
     ctest --preset "$preset"
     ;;
+  package)
+    install_missing "${PACKAGES[@]}"
+    build
+    (cd "$build_dir" && cpack)
+    ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac

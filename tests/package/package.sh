@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# The Debian package as a teacher would use it: its desktop files validate,
+# it installs with apt, the installed program passes the end-to-end test, and
+# it removes cleanly.
+#   package.sh BUILD_DIR
+set -euo pipefail
+build=$(realpath "$1")
+fail() { echo "FAIL: $*" >&2; exit 1; }
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+apt_get() { as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 -y -q "$@"; }
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
+desktop-file-validate "$stage"/usr/share/applications/*.desktop
+appstreamcli validate --no-net "$stage"/usr/share/metainfo/*.metainfo.xml
+
+(cd "$build" && cpack >/dev/null)
+deb=$(ls "$build"/revolutions-quiz_*.deb)
+echo "package: $(basename "$deb"); depends: $(dpkg-deb -f "$deb" Depends)"
+apt_get install "$deb" >/dev/null
+listed=$(dpkg -L revolutions-quiz | grep -E '^/usr/(bin|share/(applications|metainfo|icons))/.+\.' || true)
+[ -x /usr/bin/revolutions-quiz ] || fail "the program is not installed"
+
+"$(dirname "$0")/../e2e/e2e.sh" /usr/bin/revolutions-quiz "$build/tests/x11_probe" "$build/package-e2e"
+
+apt_get purge revolutions-quiz >/dev/null
+for file in $listed /usr/bin/revolutions-quiz; do
+  [ ! -e "$file" ] || fail "$file is left behind after removal"
+done
+! dpkg -s revolutions-quiz >/dev/null 2>&1 || fail "the package is still registered"
+echo "installed, tested and removed cleanly"
