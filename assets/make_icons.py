@@ -43,9 +43,9 @@ def read_xpm(path):
     return width, height, rows
 
 
-def parse_color(spec):
+def parse_color(entry):
     """Return RGBA for the colour ('c') part of an XPM colour entry."""
-    tokens = spec.split()
+    tokens = entry.split()
     value = tokens[tokens.index("c") + 1]
     if value.lower() == "none":
         return TRANSPARENT
