@@ -110,68 +110,21 @@ inline constexpr std::array<int, quiz::kPairCount> kPlaceTabIndex{20, 26, 33, 29
                                                                   17, 15, 25, 13, 16, 14};
 
 // The controls that are not option buttons, as the designer lists them.
+// clang-format off
 inline constexpr std::array kFixedControls{
-    Control{Kind::Label,
-            Label1(0),
-            kWindow,
-            "История - революции",
-            {840, 0, 4935, 375},
-            Rgb{255, 192, 128},
-            2},
-    Control{Kind::Frame,
-            Frame1(0),
-            kWindow,
-            "Име на революция",
-            {0, 360, 2175, 3975},
-            Rgb{192, 192, 255},
-            3},
-    Control{Kind::Frame,
-            Frame1(1),
-            kWindow,
-            " Страна, година/период",
-            {2280, 360, 4335, 3975},
-            Rgb{192, 192, 255},
-            4},
-    Control{Kind::PushButton,
-            Command1(kCheckButton),
-            kWindow,
-            "Провери",
-            {120, 4440, 1095, 375},
-            Rgb{192, 255, 192},
-            22},
-    Control{
-        Kind::Label, Label1(1), kWindow, "Вярно:", {1680, 4440, 1095, 375}, Rgb{128, 255, 128}, 30},
-    Control{Kind::Label,
-            Label1(2),
-            kWindow,
-            "Грешно:",
-            {3960, 4440, 1095, 375},
-            Rgb{255, 128, 128},
-            31},
-    Control{Kind::PushButton,
-            Command1(kClearButton),
-            kWindow,
-            "Чисти",
-            {5520, 4440, 1095, 375},
-            Rgb{255, 0, 0},
-            23},
-    Control{Kind::TextBox,
-            Text1(0),
-            kWindow,
-            kAssignmentText,
-            {120, 4920, 6495, 1575},
-            std::nullopt,
-            0},
-    Control{Kind::TextBox,
-            Text1(1),
-            kWindow,
-            kQuotationText,
-            {600, 5400, 6735, 1815},
-            std::nullopt,
-            1,
-            false},
-    Control{Kind::ListBox, kList1, kWindow, "", {3840, 5040, 1455, 2625}, std::nullopt, 21, false},
+    //      kind              id                      container  text                      left  top   width height  back colour          tab  visible
+    Control{Kind::Label,      Label1(0),              kWindow, "История - революции",       {840,  0,    4935, 375},  Rgb{255, 192, 128}, 2},
+    Control{Kind::Frame,      Frame1(0),              kWindow, "Име на революция",          {0,    360,  2175, 3975}, Rgb{192, 192, 255}, 3},
+    Control{Kind::Frame,      Frame1(1),              kWindow, " Страна, година/период",    {2280, 360,  4335, 3975}, Rgb{192, 192, 255}, 4},
+    Control{Kind::PushButton, Command1(kCheckButton), kWindow, "Провери",                   {120,  4440, 1095, 375},  Rgb{192, 255, 192}, 22},
+    Control{Kind::Label,      Label1(1),              kWindow, "Вярно:",                    {1680, 4440, 1095, 375},  Rgb{128, 255, 128}, 30},
+    Control{Kind::Label,      Label1(2),              kWindow, "Грешно:",                   {3960, 4440, 1095, 375},  Rgb{255, 128, 128}, 31},
+    Control{Kind::PushButton, Command1(kClearButton), kWindow, "Чисти",                     {5520, 4440, 1095, 375},  Rgb{255, 0, 0},     23},
+    Control{Kind::TextBox,    Text1(0),               kWindow, kAssignmentText,             {120,  4920, 6495, 1575}, std::nullopt,       0,   true,  "Съобщение"},
+    Control{Kind::TextBox,    Text1(1),               kWindow, kQuotationText,              {600,  5400, 6735, 1815}, std::nullopt,       1,   false},
+    Control{Kind::ListBox,    kList1,                 kWindow, "",                          {3840, 5040, 1455, 2625}, std::nullopt,       21,  false},
 };
+// clang-format on
 
 namespace detail {
 
@@ -197,6 +150,15 @@ constexpr Control PlaceOption(int i) {
             kPlaceTabIndex[static_cast<std::size_t>(i)]};
 }
 
+// The pair shown on a row of the countries column.
+constexpr int PlaceOnRow(int row) {
+    for (std::size_t i = 0; i < quiz::AnswerKey.size(); ++i)
+        if (quiz::AnswerKey[i].placeRow == row) return static_cast<int>(i);
+    return -1;
+}
+
+// Option buttons are listed top to bottom, so that assistive technology
+// counts them in the order a pupil sees them.
 constexpr auto MakeControls() {
     std::array<Control, kFixedControls.size() + 2 * quiz::kPairCount> all{};
     std::size_t n = 0;
@@ -204,7 +166,7 @@ constexpr auto MakeControls() {
     all[n++] = kFixedControls[1];  // names frame
     all[n++] = kFixedControls[2];  // countries frame
     for (int i = 0; i < quiz::kPairCount; ++i) all[n++] = NameOption(i);
-    for (int i = 0; i < quiz::kPairCount; ++i) all[n++] = PlaceOption(i);
+    for (int row = 1; row <= quiz::kPairCount; ++row) all[n++] = PlaceOption(PlaceOnRow(row));
     for (std::size_t f = 3; f < kFixedControls.size(); ++f) all[n++] = kFixedControls[f];
     return all;
 }
