@@ -7,10 +7,12 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # Build tools, Qt, the font the window asks for (Times New Roman's metric
-# twin), GoogleTest, and the virtual screen the tests and a headless run use.
+# twin), GoogleTest, the virtual screen the tests and a headless run use, and
+# the accessibility bus with its Python client for the screen-reader test.
 PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n
           libx11-dev fonts-liberation
-          googletest libgtest-dev xvfb xauth xdotool imagemagick)
+          googletest libgtest-dev xvfb xauth xdotool imagemagick
+          dbus at-spi2-core python3-pyatspi)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
