@@ -8,11 +8,13 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # Build tools, Qt, the font the window asks for (Times New Roman's metric
-# twin), GoogleTest, and the virtual screen the tests and a headless run use.
+# twin), GoogleTest, the virtual screen the tests and a headless run use, and
+# the accessibility bus with its Python client for the screen-reader test, and
+# the validators of the desktop files.
 PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n
           libx11-dev fonts-liberation
           googletest libgtest-dev xvfb xauth xdotool imagemagick python3
-          desktop-file-utils appstream)
+          dbus at-spi2-core python3-pyatspi desktop-file-utils appstream)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

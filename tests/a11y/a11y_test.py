@@ -1,0 +1,346 @@
+#!/usr/bin/python3
+"""The quiz as a screen reader meets it, over AT-SPI.
+
+Run by run.sh once the program is up on the accessibility bus. Prints every
+control with its role, name and states, plays a right pair, a wrong pair and
+Clear through accessibility actions only, prints every event the program
+sends, and checks both what the controls say afterwards and that the events
+a screen reader speaks from did arrive. Exit status 0 only if all checks hold.
+"""
+
+import sys
+import time
+
+import pyatspi
+from gi.repository import Atspi, GLib
+
+TITLE_PART = "Велмора"
+
+# The option captions in pair order, exact to the blank: pair i is NAMES[i]
+# with PLACES[i]. They are what a screen reader reads, so they are the names.
+NAMES = ["Кедрова", "Културна", "Мирна", "на астрите", "на карамфилите", "на лалетата",
+         "на розите ", "Нежна", "Октомврийска", "Оранжева", "Пееща", "Славна"]
+PLACES = ["Ливан 2005", "Китай 1966-1976", "ГДР 1989/1990", "Унгария 1918",
+          "Португалия 1974", "Киргистан 2005", "Грузия 2003", "Чехословакия  1989",
+          "Русия 1917 ", "Украйна 2004", "Прибалтийски републики 1987-1991", "Англия 1688 "]
+
+HEADING = "История - революции"
+NAMES_FRAME = "Име на революция"
+PLACES_FRAME = " Страна, година/период"
+CHECK, CLEAR = "Провери", "Чисти"
+TEXT_BOX = "Съобщение"
+
+RIGHT_TEXT = "Правилно!\n\n"
+WRONG_TEXT = "Грешен отговор - опитайте отново.\n"
+PROMPT_TEXT = "Направете своя избор!"
+
+WAIT_S = 3.0    # longest wait for the events an action should cause
+SETTLE_S = 0.3  # then this long for any that trail behind
+
+failures = []
+
+
+def check(ok, what):
+    print(("  ok    " if ok else "  FAIL  ") + what)
+    if not ok:
+        failures.append(what)
+    return ok
+
+
+def states_of(acc):
+    return {pyatspi.stateToString(s) for s in acc.getState().getStates()}
+
+
+def pump(done=lambda: False, wait=WAIT_S):
+    """Runs the GLib main loop until done() holds (then a little longer for
+    trailing events) or until `wait` seconds have passed."""
+    context = GLib.MainContext.default()
+    deadline = time.monotonic() + wait
+    settle_until = None
+    while True:
+        now = time.monotonic()
+        if settle_until is None and done():
+            settle_until = now + SETTLE_S
+        if now >= (settle_until or deadline):
+            return
+        if not context.iteration(False):
+            time.sleep(0.005)
+
+
+def find_window():
+    desktop = pyatspi.Registry.getDesktop(0)
+    deadline = time.monotonic() + 15
+    while time.monotonic() < deadline:
+        for app in desktop:
+            if app is None:
+                continue
+            for child in app:
+                if child is not None and TITLE_PART in (child.name or ""):
+                    return app, child
+        time.sleep(0.1)
+    return None, None
+
+
+def walk(acc, depth=0):
+    yield depth, acc
+    for child in acc:
+        if child is not None:
+            yield from walk(child, depth + 1)
+
+
+def print_table(window):
+    print(f"{'role':<24} {'name':<40} states")
+    print("-" * 110)
+    for depth, acc in walk(window):
+        role = "  " * depth + acc.getRoleName()
+        name = repr(acc.name)  # quotes show leading and trailing blanks
+        print(f"{role:<24} {name:<40} {' '.join(sorted(states_of(acc)))}")
+
+
+def children(acc, role):
+    return [c for c in acc if c is not None and c.getRoleName() == role]
+
+
+def one(candidates, what):
+    check(len(candidates) == 1, f"exactly one {what} (found {len(candidates)})")
+    return candidates[0] if candidates else None
+
+
+def do_action(acc, names):
+    """Performs the first of `names` that the control offers, as a screen
+    reader's command would."""
+    action = acc.queryAction()
+    offered = [action.getName(i) for i in range(action.nActions)]
+    for wanted in names:
+        for i, name in enumerate(offered):
+            if name.lower() == wanted:
+                print(f"\n>>> {name} on {acc.getRoleName()} {acc.name!r}")
+                return action.doAction(i)
+    raise AssertionError(f"{acc.name!r} offers none of {names}: {offered}")
+
+
+def toggle(acc):
+    return do_action(acc, ("toggle", "click", "press"))
+
+
+def press(acc):
+    return do_action(acc, ("press", "click"))
+
+
+class EventLog:
+    """Every event the program sends, in order, as a screen reader gets it."""
+
+    TYPES = ("object:text-changed", "object:property-change:accessible-name",
+             "object:property-change:accessible-value", "object:value-changed",
+             "object:text-caret-moved", "object:state-changed", "focus:")
+
+    def __init__(self):
+        self.events = []
+        pyatspi.Registry.registerEventListener(self.on_event, *self.TYPES)
+
+    def on_event(self, event):
+        source = event.source
+        try:
+            role, name, path = source.getRoleName(), source.name, source.path
+        except Exception as error:  # the source may be gone already
+            role, name, path = "?", f"<{error}>", None
+        text = event.any_data if isinstance(event.any_data, str) else None
+        entry = dict(type=event.type, role=role, name=name, path=path,
+                     detail1=event.detail1, detail2=event.detail2, text=text)
+        self.events.append(entry)
+        shown = f" text={text!r}" if text is not None else ""
+        print(f"    event {event.type:<42} {role} {name!r} "
+              f"detail=({event.detail1}, {event.detail2}){shown}")
+
+    def mark(self):
+        return len(self.events)
+
+    def since(self, mark, type_prefix, source=None, detail1=None):
+        return [e for e in self.events[mark:]
+                if e["type"].startswith(type_prefix)
+                and (source is None or e["path"] == source.path)
+                and (detail1 is None or e["detail1"] == detail1)]
+
+
+def expect_event(log, mark, type_prefix, source, detail1=None, what=""):
+    found = log.since(mark, type_prefix, source, detail1)
+    label = f"{source.getRoleName()} {source.name!r}" if source else "any control"
+    check(bool(found), f"event {type_prefix}"
+          + (f" detail1={detail1}" if detail1 is not None else "")
+          + f" from {label}" + (f" ({what})" if what else ""))
+    return found
+
+
+def flat(text):
+    # Inside events a line break travels as the paragraph separator.
+    return (text or "").replace("\u2029", "\n")
+
+
+def main():
+    app, window = find_window()
+    if window is None:
+        print(f"FAIL: no application with a window titled ...{TITLE_PART}...")
+        return 1
+    # Read what the program says now, never what an earlier event left in
+    # the client's cache: a missing event must not hide a stale answer.
+    app.set_cache_mask(Atspi.Cache.NONE)
+    app.clear_cache()
+
+    print(f"Application {app.name!r}, window {window.name!r}\n")
+    print_table(window)
+    print("\nControls:")
+
+    heading = one([l for l in children(window, "label") if l.name == HEADING],
+                  f"heading label {HEADING!r}")
+    if heading:
+        check({"showing", "visible"} <= states_of(heading), "heading is showing")
+
+    frames = [f for f in window if f is not None and f.name in (NAMES_FRAME, PLACES_FRAME)]
+    names_frame = one([f for f in frames if f.name == NAMES_FRAME], f"frame {NAMES_FRAME!r}")
+    places_frame = one([f for f in frames if f.name == PLACES_FRAME], f"frame {PLACES_FRAME!r}")
+    for frame in filter(None, (names_frame, places_frame)):
+        check(frame.getRoleName() in ("panel", "grouping"),
+              f"frame {frame.name!r} is a grouping (role {frame.getRoleName()!r})")
+
+    radios = {}
+    for frame, captions in ((names_frame, NAMES), (places_frame, PLACES)):
+        if frame is None:
+            continue
+        inside = children(frame, "radio button")
+        check(sorted(r.name for r in inside) == sorted(captions),
+              f"{frame.name!r} holds the 12 radio buttons of its column, each named "
+              f"exactly by its caption")
+        others = [c.getRoleName() for c in frame if c is not None and c not in inside]
+        check(not others, f"{frame.name!r} holds nothing else: {others}")
+        for r in inside:
+            radios[r.name] = r
+            st = states_of(r)
+            check({"enabled", "sensitive", "showing", "focusable"} <= st and "checked" not in st,
+                  f"radio {r.name!r} starts enabled, showing, focusable, not checked")
+    check(len(radios) == 24, f"24 distinct option buttons (found {len(radios)})")
+    check("на розите " in radios, "'на розите ' keeps its trailing blank")
+
+    buttons = {b.name: b for b in children(window, "push button")}
+    check(sorted(buttons) == sorted([CHECK, CLEAR]),
+          f"push buttons named {CHECK!r} and {CLEAR!r}: {sorted(buttons)!r}")
+    labels = children(window, "label")
+    right_label = one([l for l in labels if l.name.startswith("Вярно:")], "right-count label")
+    wrong_label = one([l for l in labels if l.name.startswith("Грешно:")], "wrong-count label")
+    if right_label:
+        check(right_label.name == "Вярно:  0", f"right count reads 'Вярно:  0': {right_label.name!r}")
+    if wrong_label:
+        check(wrong_label.name == "Грешно:  0", f"wrong count reads 'Грешно:  0': {wrong_label.name!r}")
+
+    texts = children(window, "text")
+    box = one([t for t in texts if "showing" in states_of(t)], "showing text box")
+    hidden = [t for t in texts if "showing" not in states_of(t)]
+    check(len(hidden) == 1, f"one hidden text box (found {len(hidden)})")
+    for t in hidden:
+        check(not {"showing", "visible"} & states_of(t), "the hidden text box is neither showing nor visible")
+    lists = children(window, "list")
+    check(len(lists) == 1, f"one list (found {len(lists)})")
+    for l in lists:
+        check(not {"showing", "visible"} & states_of(l), "the list is neither showing nor visible")
+    if box:
+        check(box.name == TEXT_BOX, f"the text box is named {TEXT_BOX!r}: {box.name!r}")
+        check({"multi line", "read only"} <= states_of(box), "the text box is multi-line, read-only")
+
+    needed = [radios.get(n) for n in ("Оранжева", "Украйна 2004", "Мирна", "Ливан 2005")]
+    if None in needed or not box or not right_label or not wrong_label or len(buttons) != 2:
+        print("\nFAIL: controls missing; cannot play")
+        return 1
+    orange, ukraine, peaceful, lebanon = needed
+
+    def text_of_box():
+        return box.queryText().getText(0, -1)
+
+    log = EventLog()
+    # The program learns of new listeners through the registry; give it a
+    # moment before the first action so no event is dropped on the way.
+    pump(wait=0.5)
+
+    print("\nRight pair: 'Оранжева' with 'Украйна 2004', then Check")
+    for radio in (orange, ukraine):
+        mark = log.mark()
+        toggle(radio)
+        pump(lambda: log.since(mark, "object:state-changed:checked", radio, 1))
+        check("checked" in states_of(radio), f"{radio.name!r} is checked")
+        expect_event(log, mark, "object:state-changed:checked", radio, 1, "picked")
+    mark = log.mark()
+    press(buttons[CHECK])
+    pump(lambda: log.since(mark, "object:text-changed:insert", box)
+         and log.since(mark, "object:property-change:accessible-name", right_label))
+    check(text_of_box() == RIGHT_TEXT, f"text box reads {RIGHT_TEXT!r}: {text_of_box()!r}")
+    check(right_label.name == "Вярно:  1", f"right count reads 'Вярно:  1': {right_label.name!r}")
+    check(wrong_label.name == "Грешно:  0", f"wrong count still 'Грешно:  0': {wrong_label.name!r}")
+    for radio in (orange, ukraine):
+        st = states_of(radio)
+        check(not {"enabled", "sensitive", "checked"} & st,
+              f"{radio.name!r} is no longer enabled, sensitive or checked: {sorted(st)}")
+    inserts = expect_event(log, mark, "object:text-changed:insert", box, what="the verdict")
+    check(any(flat(e["text"]).startswith("Правилно!") for e in inserts),
+          "an insert into the text box carries 'Правилно!'")
+    expect_event(log, mark, "object:property-change:accessible-name", right_label,
+                 what="count changed")
+    check(not log.since(mark, "object:property-change:accessible-name", wrong_label),
+          "no name change from the wrong count")
+    for radio in (orange, ukraine):
+        expect_event(log, mark, "object:state-changed:checked", radio, 0, "pair done")
+        expect_event(log, mark, "object:state-changed:sensitive", radio, 0, "pair done")
+
+    print("\nWrong pair: 'Мирна' with 'Ливан 2005', then Check")
+    for radio in (peaceful, lebanon):
+        mark = log.mark()
+        toggle(radio)
+        pump(lambda: log.since(mark, "object:state-changed:checked", radio, 1))
+        check("checked" in states_of(radio), f"{radio.name!r} is checked")
+        expect_event(log, mark, "object:state-changed:checked", radio, 1, "picked")
+    mark = log.mark()
+    press(buttons[CHECK])
+    pump(lambda: log.since(mark, "object:text-changed:insert", box)
+         and log.since(mark, "object:property-change:accessible-name", wrong_label))
+    check(text_of_box() == WRONG_TEXT, f"text box reads {WRONG_TEXT!r}: {text_of_box()!r}")
+    check(wrong_label.name == "Грешно:  1", f"wrong count reads 'Грешно:  1': {wrong_label.name!r}")
+    check(right_label.name == "Вярно:  1", f"right count still 'Вярно:  1': {right_label.name!r}")
+    for radio in (peaceful, lebanon):
+        check({"enabled", "sensitive"} <= states_of(radio), f"{radio.name!r} stays enabled")
+    inserts = expect_event(log, mark, "object:text-changed:insert", box, what="the verdict")
+    check(any(flat(e["text"]).startswith("Грешен отговор") for e in inserts),
+          "an insert into the text box carries 'Грешен отговор'")
+    expect_event(log, mark, "object:property-change:accessible-name", wrong_label,
+                 what="count changed")
+    check(not log.since(mark, "object:property-change:accessible-name", right_label),
+          "no name change from the right count")
+
+    print("\nClear")
+    mark = log.mark()
+    press(buttons[CLEAR])
+    pump(lambda: log.since(mark, "object:text-changed:insert", box)
+         and log.since(mark, "object:property-change:accessible-name", right_label)
+         and log.since(mark, "object:property-change:accessible-name", wrong_label))
+    check(text_of_box() == PROMPT_TEXT, f"text box reads {PROMPT_TEXT!r}: {text_of_box()!r}")
+    check(right_label.name == "Вярно:  0", f"right count back to 'Вярно:  0': {right_label.name!r}")
+    check(wrong_label.name == "Грешно:  0", f"wrong count back to 'Грешно:  0': {wrong_label.name!r}")
+    check(all({"enabled", "sensitive"} <= states_of(r) and "checked" not in states_of(r)
+              for r in radios.values()), "all 24 option buttons enabled and not checked")
+    expect_event(log, mark, "object:text-changed:insert", box, what="the prompt")
+    expect_event(log, mark, "object:property-change:accessible-name", right_label)
+    expect_event(log, mark, "object:property-change:accessible-name", wrong_label)
+    for radio in (orange, ukraine):
+        expect_event(log, mark, "object:state-changed:sensitive", radio, 1, "back in play")
+    for radio in (peaceful, lebanon):
+        expect_event(log, mark, "object:state-changed:checked", radio, 0, "picks cleared")
+
+    pyatspi.Registry.deregisterEventListener(log.on_event, *EventLog.TYPES)
+    print()
+    if failures:
+        print(f"FAILED: {len(failures)} check(s):")
+        for f in failures:
+            print(f"  - {f}")
+        return 1
+    print("PASSED: all checks hold")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The real program on a virtual screen, read and played only the way a screen
+# reader does it, through AT-SPI:
+#   run.sh PROGRAM SCRIPT
+# Starts a virtual screen and a private D-Bus session with the accessibility
+# bus, then the program, then SCRIPT (Python with pyatspi). SCRIPT's exit
+# status is the result; everything started here is stopped on the way out.
+set -euo pipefail
+program=$1 script=$2
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A session bus of its own, so the run neither needs nor touches a desktop
+# session; the whole run is bounded so a stuck bus cannot hang the test.
+if [ -z "${A11Y_TEST_IN_SESSION:-}" ]; then
+  exec timeout -k 5 90 dbus-run-session -- env A11Y_TEST_IN_SESSION=1 "$0" "$@"
+fi
+
+pids=()
+runtime_dir=$(mktemp -d)
+cleanup() {
+  local i pid
+  # Last started, first stopped: the program goes before its buses and screen.
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    pid=${pids[i]}
+    kill "$pid" 2>/dev/null || continue
+    timeout 5 tail --pid="$pid" -f /dev/null 2>/dev/null || kill -9 "$pid" 2>/dev/null || true
+  done
+  rm -rf "$runtime_dir"
+}
+trap cleanup EXIT
+export XDG_RUNTIME_DIR=$runtime_dir
+
+exec 3< <(Xvfb -displayfd 1 -screen 0 800x600x24 -nolisten tcp 2>/dev/null)
+pids+=($!)
+read -r -t 10 display <&3 || fail "Xvfb did not start"
+export DISPLAY=":$display"
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+pids+=($!)
+# Asking for the bus's address would start a second launcher by activation;
+# wait for this one to own its name instead.
+launched=
+for _ in $(seq 100); do
+  if dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+      org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
+  then launched=1; break; fi
+  sleep 0.1
+done
+[ -n "$launched" ] || fail "the accessibility bus did not start"
+
+# Qt bridges to AT-SPI only when it believes a screen reader runs; say so.
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" &
+pids+=($!)
+
+# Debian's pyatspi belongs to the system Python, not to another one on PATH.
+status=0
+timeout -k 5 60 /usr/bin/python3 "$script" || status=$?
+kill -0 "${pids[-1]}" 2>/dev/null || fail "the program ended during the test"
+exit "$status"
