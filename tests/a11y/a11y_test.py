@@ -187,6 +187,8 @@ def main():
     app.clear_cache()
 
     print(f"Application {app.name!r}, window {window.name!r}\n")
+    check(window.getRoleName() == "frame",
+          f"the window is an application window (role {window.getRoleName()!r})")
     print_table(window)
     print("\nControls:")
 
