@@ -35,9 +35,14 @@ std::string ToUtf8(const std::wstring& text) {
 
 Probe::Probe(DWORD timeoutMs) {
     const DWORD start = GetTickCount();
-    while (!(window_ = FindWindowW(form::win32::kWindowClassName, nullptr)) &&
-           GetTickCount() - start < timeoutMs)
+    // Found once shown: before that its controls read as hidden.
+    for (;;) {
+        window_ = FindWindowW(form::win32::kWindowClassName, nullptr);
+        if (window_ && IsWindowVisible(window_)) return;
+        if (GetTickCount() - start >= timeoutMs) break;
         Sleep(kPollMs);
+    }
+    window_ = nullptr;
 }
 
 HWND Probe::Control(form::ControlId id) const {

@@ -20,7 +20,8 @@ public:
         RECT rect{};  // in the window's client area
     };
 
-    // Waits up to `timeoutMs` for the window; Handle() is null if it never came.
+    // Waits up to `timeoutMs` for the window to be shown; Handle() is null if it
+    // never was.
     explicit Probe(DWORD timeoutMs);
 
     [[nodiscard]] HWND Handle() const { return window_; }
