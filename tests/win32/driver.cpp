@@ -195,7 +195,7 @@ KindTraits TraitsOf(Kind kind) {
         case Kind::ListBox:
             return {"ListBox", LBS_NOINTEGRALHEIGHT, LBS_NOINTEGRALHEIGHT};
     }
-    return {"", 0, 0};
+    return {"no such kind", 0, 0};
 }
 
 std::string StartText(const form::Control& row) {
@@ -226,7 +226,7 @@ ControlId FirstOption(ControlId frame, const Expected& state) {
         if (row.container == frame && !state.finished[static_cast<std::size_t>(row.id.index)] &&
             (!first || row.tabIndex < first->tabIndex))
             first = &row;
-    return first->id;
+    return first ? first->id : form::kWindow;
 }
 
 std::string TabSequence(const Probe& probe) {

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 BUILD_PACKAGES=(cmake ninja-build python3 g++-mingw-w64-i686-win32 binutils-mingw-w64-i686)
-TEST_PACKAGES=(python3-pefile wine wine32:i386 fonts-wine xvfb xauth fonts-liberation xdotool
+TEST_PACKAGES=(python3-pefile wine wine32:i386 fonts-wine xvfb fonts-liberation xdotool
                imagemagick)
 BUILD_DIR=build/windows
 PROGRAM=$BUILD_DIR/window/win32/revolutions-quiz.exe
@@ -109,6 +109,16 @@ driver() {
   wine "$DRIVER" "$1" | tee "$work/driver-$1.out"
 }
 
+start_program() {
+  wine "$PROGRAM" &
+  app_pid=$!
+}
+
+# The same layout at 144 dots per inch: every position and the font scale.
+set_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+
 keys() {
   # The pointer over the window gives it the keyboard: no window manager here.
   local centre
@@ -154,8 +164,7 @@ run_under_wine() {
   local started=$SECONDS
   make_prefix
   echo "win32: Wine prefix ready in $((SECONDS - started)) s"
-  wine "$PROGRAM" &
-  app_pid=$!
+  start_program
   step "layout" driver layout
   screenshot wine-start.png
   step "keyboard" keys
@@ -165,6 +174,11 @@ run_under_wine() {
   step "after the clicks" driver after-click
   screenshot wine-finished.png
   step "close" close_and_wait
+  set_dpi 144
+  start_program
+  step "layout at 144 dpi" driver layout
+  screenshot wine-144dpi.png
+  step "close at 144 dpi" close_and_wait
 }
 
 main() {

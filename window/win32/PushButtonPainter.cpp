@@ -8,6 +8,7 @@ namespace {
 
 constexpr int kPressShift = 1;  // the caption moves with a pressed face
 constexpr int kFocusInset = 1;  // the focus rectangle stands clear of the edge
+constexpr int kFrameWidth = 1;  // FrameRect's line
 
 bool Has(const DRAWITEMSTRUCT& item, UINT state) { return (item.itemState & state) != 0; }
 
@@ -17,7 +18,7 @@ RECT PaintEdges(const DRAWITEMSTRUCT& item, HBRUSH face) {
     FillRect(item.hDC, &rect, face);
     if (Has(item, ODS_FOCUS)) {
         FrameRect(item.hDC, &rect, GetSysColorBrush(COLOR_WINDOWFRAME));
-        InflateRect(&rect, -1, -1);
+        InflateRect(&rect, -kFrameWidth, -kFrameWidth);
     }
     DrawEdge(item.hDC, &rect, Has(item, ODS_SELECTED) ? EDGE_SUNKEN : EDGE_RAISED,
              BF_RECT | BF_ADJUST);
