@@ -3,7 +3,7 @@
 // mouse clicks between phases. Every reading is printed as UTF-8; the exit
 // code is 1 if any check failed.
 //   layout       the window and every control as first shown
-//   keys         after the script pressed Tab, Down, Tab
+//   keys         after the script pressed Escape, Tab, Down, Tab
 //   play         a right pair, a wrong pair; prints where to click
 //   after-click  after the script's clicks; Check, Clear, a full game
 //   close        asks the window to close
@@ -286,8 +286,8 @@ void Layout(Checks& checks, const Probe& probe) {
 
 // --- keys, play, after-click --------------------------------------------------
 
-// The script pressed Tab (into the names), Down (to the next name, which
-// checks it) and Tab (into the countries).
+// The script pressed Escape (which must leave the window open), Tab (into the
+// names), Down (to the next name, which checks it) and Tab (into the countries).
 void Keys(Checks& checks, const Probe& probe) {
     const Expected start{};
     const ControlId firstName = FirstOption(form::Frame1(0), start);

@@ -126,7 +126,8 @@ keys() {
     grep -o '[0-9]*,[0-9]*' | tr , ' ')
   # shellcheck disable=SC2086
   xdotool mousemove $centre
-  for key in Tab Down Tab; do
+  # Escape first: in the text box it must not close the window.
+  for key in Escape Tab Down Tab; do
     xdotool key "$key"
     sleep 0.3
   done
