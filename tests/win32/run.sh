@@ -13,6 +13,8 @@ BUILD_DIR=build/windows
 PROGRAM=$BUILD_DIR/window/win32/revolutions-quiz.exe
 DRIVER=$BUILD_DIR/tests/win32/quiz_win32_driver.exe
 SCREEN=1024x768x24
+# Input goes through the X server and Wine before the program sees it.
+INPUT_SETTLE_SECONDS=0.5
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -129,7 +131,7 @@ keys() {
   # Escape first: in the text box it must not close the window.
   for key in Escape Tab Down Tab; do
     xdotool key "$key"
-    sleep 0.3
+    sleep "$INPUT_SETTLE_SECONDS"
   done
   driver keys
 }
@@ -141,7 +143,7 @@ real_clicks() {
   while read -r _ x y rest; do
     echo "xdotool click at $x,$y: $rest"
     xdotool mousemove "$x" "$y" click 1
-    sleep 0.3
+    sleep "$INPUT_SETTLE_SECONDS"
   done < <(grep '^CLICK ' "$work/driver-play.out")
 }
 
@@ -192,6 +194,7 @@ main() {
   step "PE headers and resources (pefile)" /usr/bin/python3 tests/win32/check_pe.py "$PROGRAM" "$version"
   trap cleanup EXIT
   run_under_wine
+  echo "win32: took $SECONDS s"
   echo "win32: $passed passed, $failed failed"
   [ "$failed" -eq 0 ]
 }
