@@ -1,0 +1,91 @@
+#include "Probe.h"
+
+#include "window/win32/WindowIds.h"
+
+namespace {
+
+constexpr DWORD kPollMs = 50;
+
+std::wstring TextOf(HWND hwnd) {
+    const auto length = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const auto copied = SendMessageW(hwnd, WM_GETTEXT, static_cast<WPARAM>(text.size()),
+                                     reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied));
+    return text;
+}
+
+std::wstring ClassOf(HWND hwnd) {
+    wchar_t name[64] = {};
+    const int length = GetClassNameW(hwnd, name, static_cast<int>(std::size(name)));
+    return std::wstring(name, static_cast<std::size_t>(length));
+}
+
+}  // namespace
+
+std::string ToUtf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), length, nullptr, nullptr);
+    return utf8;
+}
+
+Probe::Probe(DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    // Found once shown: before that its controls read as hidden.
+    for (;;) {
+        window_ = FindWindowW(form::win32::kWindowClassName, nullptr);
+        if (window_ && IsWindowVisible(window_)) return;
+        if (GetTickCount() - start >= timeoutMs) break;
+        Sleep(kPollMs);
+    }
+    window_ = nullptr;
+}
+
+HWND Probe::Control(form::ControlId id) const {
+    return GetDlgItem(window_, form::win32::ControlIdOf(id));
+}
+
+Probe::Reading Probe::Read(form::ControlId id) const {
+    const HWND control = Control(id);
+    Reading reading;
+    reading.className = ToUtf8(ClassOf(control));
+    reading.text = ToUtf8(TextOf(control));
+    reading.style = GetWindowLongPtrW(control, GWL_STYLE);
+    const auto type = reading.style & BS_TYPEMASK;
+    if (reading.className == "Button" && (type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON))
+        reading.checked = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    reading.enabled = IsWindowEnabled(control) != FALSE;
+    reading.visible = IsWindowVisible(control) != FALSE;
+    GetWindowRect(control, &reading.rect);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&reading.rect), 2);
+    return reading;
+}
+
+std::string Probe::Caption() const { return ToUtf8(TextOf(window_)); }
+
+SIZE Probe::ClientSize() const {
+    RECT client{};
+    GetClientRect(window_, &client);
+    return {client.right, client.bottom};
+}
+
+int Probe::Dpi() const { return static_cast<int>(GetDpiForWindow(window_)); }
+
+HWND Probe::Focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info);
+    return info.hwndFocus;
+}
+
+POINT Probe::ScreenCentre(form::ControlId id) const {
+    RECT rect{};
+    GetWindowRect(Control(id), &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+void Probe::Click(form::ControlId id) const { SendMessageW(Control(id), BM_CLICK, 0, 0); }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "window/FormLayout.h"
+
+// The quiz window as another program sees it: found by its class name, its
+// controls by their ids, read and clicked only through window messages.
+class Probe final {
+public:
+    struct Reading {
+        std::string className;
+        std::string text;  // UTF-8
+        LONG_PTR style = 0;
+        bool checked = false;
+        bool enabled = false;
+        bool visible = false;
+        RECT rect{};  // in the window's client area
+    };
+
+    // Waits up to `timeoutMs` for the window to be shown; Handle() is null if it
+    // never was.
+    explicit Probe(DWORD timeoutMs);
+
+    [[nodiscard]] HWND Handle() const { return window_; }
+    [[nodiscard]] HWND Control(form::ControlId id) const;
+    [[nodiscard]] Reading Read(form::ControlId id) const;
+    [[nodiscard]] std::string Caption() const;
+    [[nodiscard]] SIZE ClientSize() const;
+    [[nodiscard]] int Dpi() const;
+    [[nodiscard]] HWND Focus() const;
+    // The centre of a control in screen pixels, for a real mouse click.
+    [[nodiscard]] POINT ScreenCentre(form::ControlId id) const;
+
+    // A click as the control would take it from the mouse. Under Wine this
+    // also works on a disabled button, so callers click only enabled ones.
+    void Click(form::ControlId id) const;
+
+private:
+    HWND window_ = nullptr;
+};
+
+std::string ToUtf8(const std::wstring& text);
