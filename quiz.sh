@@ -3,6 +3,7 @@
 #   ./quiz.sh run    install what is missing, build, open the quiz window
 #   ./quiz.sh test   install what is missing, build, run every test headless
 #   ./quiz.sh package  install what is missing, build the Debian package
+#   ./quiz.sh bench  install what is missing, build, print the benchmark table
 # Set QUIZ_PRESET to build another preset (ci, sanitize); default: default.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -81,8 +82,15 @@ case "${1:-}" in
     build
     (cd "$build_dir" && cpack)
     ;;
+  bench)
+    # Google Benchmark and the X test extension only ever serve the benchmarks.
+    install_missing "${PACKAGES[@]}" libbenchmark-dev libxtst-dev
+    preset=bench build_dir=build/bench
+    build
+    bench/run.sh "$build_dir"
+    ;;
   *)
-    echo "usage: $0 run|test|package" >&2
+    echo "usage: $0 run|test|package|bench" >&2
     exit 2
     ;;
 esac
