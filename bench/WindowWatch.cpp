@@ -19,6 +19,7 @@ namespace {
 // Short enough to add little to a figure in milliseconds, long enough not to
 // keep the X server busy answering polls while the program draws.
 constexpr auto kPollInterval = std::chrono::microseconds(200);
+constexpr int kConnectAttempts = 20;
 constexpr auto kExitTimeout = std::chrono::seconds(10);
 constexpr int kDarkSum = 3 * 96;  // r + g + b below this reads as text
 
@@ -71,7 +72,14 @@ bool LooksPainted(const Connection& x, ::Window window) {
 
 }  // namespace
 
+// Other programs starting X servers on the same machine can leave the display
+// briefly unreachable, so a failed connection is tried again a few times. The
+// connection is always made before the clock starts.
 Connection::Connection() : display_(XOpenDisplay(nullptr)) {
+    for (int attempt = 1; !display_ && attempt < kConnectAttempts; ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        display_ = XOpenDisplay(nullptr);
+    }
     if (!display_) throw std::runtime_error("cannot open the X display");
 }
 
