@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "WindowWatch.h"
+#include "window/FormLayout.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
 #include "WindowWatch.h"
 
-#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -8,9 +7,10 @@
 
 #include <algorithm>
 #include <csignal>
-#include <cstdlib>
 #include <stdexcept>
 #include <thread>
+
+#include "window/FormLayout.h"
 
 namespace bench {
 

@@ -12,8 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "window/FormLayout.h"
-
 namespace bench {
 
 using Clock = std::chrono::steady_clock;

@@ -33,4 +33,5 @@ echo "bench: $clicks clicks on Check for each of a right and a wrong pair..." >&
 "${clean_env[@]}" "$build/bench/click_probe" "$clicks" "$build/window/qt/revolutions-quiz" \
   >>"$work/probes.txt"
 
+echo "Machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p'), Xvfb"
 python3 "$here/table.py" "$work/core.json" "$work/probes.txt" "$runs" "$clicks"
