@@ -1,5 +1,8 @@
+# shellcheck shell=bash
 # Shared by the tests that play the real program on a virtual screen under a
-# tool (valgrind, strace). Source it with $probe set to x11_probe.
+# tool (valgrind, strace). Source it with $probe set to x11_probe; it sets
+# display, screen_pid, window and quiz_status for the script that sources it.
+# shellcheck disable=SC2034,SC2154
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # A private virtual screen; sets DISPLAY, and screen_pid for the cleanup.

@@ -84,8 +84,9 @@ std::string FocusRule() {
 }  // namespace
 
 std::string BrokenRule(const MainWindow& window, QSize openedSize) {
-    for (std::string broken : {PicksRule(window.State()), PairsRule(window), CountsRule(window),
-                               VisibilityRule(window), WindowRule(window, openedSize), FocusRule()})
+    for (const std::string& broken :
+         {PicksRule(window.State()), PairsRule(window), CountsRule(window), VisibilityRule(window),
+          WindowRule(window, openedSize), FocusRule()})
         if (!broken.empty()) return broken;
     return {};
 }
