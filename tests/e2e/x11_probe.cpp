@@ -3,6 +3,7 @@
 //   x11_probe point NAME INDEX   prints "X Y": a point inside the control,
 //                                 away from its caption
 //   x11_probe rect NAME INDEX    prints "WxH+X+Y" of the control
+//   x11_probe back NAME INDEX    prints "#RRGGBB", the control's back colour
 //   x11_probe close WINDOW_ID    sends WM_DELETE_WINDOW
 //   x11_probe title              prints the caption the window must carry
 #include <X11/Xlib.h>
@@ -69,10 +70,15 @@ int main(int argc, char* argv[]) {
     }
     const form::Control* row = argc == 4 ? Lookup(argv[2], argv[3]) : nullptr;
     if (!row) {
-        std::fprintf(stderr, "usage: x11_probe point|rect NAME INDEX | close WINDOW_ID | title\n");
+        std::fprintf(stderr,
+                     "usage: x11_probe point|rect|back NAME INDEX | close WINDOW_ID | title\n");
         return 2;
     }
     const PixelRect r = RectOf(*row);
+    if (verb == "back" && row->back) {
+        std::printf("#%02X%02X%02X\n", row->back->r, row->back->g, row->back->b);
+        return 0;
+    }
     if (verb == "point")
         std::printf("%d %d\n", r.x + r.w - kPointInset, r.y + r.h / 2);
     else

@@ -1,0 +1,78 @@
+# shellcheck shell=bash
+# Shared by the tests that play the real program on a virtual screen under a
+# tool (valgrind, strace). Source it with $probe set to x11_probe; it sets
+# display, screen_pid, window and quiz_status for the script that sources it.
+# shellcheck disable=SC2034,SC2154
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A private virtual screen; sets DISPLAY, and screen_pid for the cleanup.
+start_screen() {
+  exec 3< <(Xvfb -displayfd 1 -screen 0 800x600x24 -nolisten tcp 2>/dev/null)
+  screen_pid=$!
+  read -r -t 10 display <&3 || fail "Xvfb did not start"
+  export DISPLAY=":$display"
+}
+
+# A tool can slow the start a lot, hence the long wait.
+find_window() {
+  window=$(timeout 120 xdotool search --sync --onlyvisible --name 'Велмора' | head -n 1) ||
+    fail "no window appeared"
+}
+
+# Waits until the window is drawn: a slow start shows a blank window first.
+wait_drawn() {
+  local x y colour back
+  read -r x y < <("$probe" point Label1 1)
+  back=$("$probe" back Label1 1)
+  for _ in $(seq 600); do
+    colour=$(import -window "$window" -crop "1x1+$x+$y" +repage -depth 8 txt:- |
+      grep -o '#[0-9A-F]\{6\}' || true)
+    [ "$colour" = "$back" ] && return 0
+    sleep 0.1
+  done
+  fail "the window was not drawn"
+}
+
+click() {
+  local x y
+  read -r x y < <("$probe" point "$1" "$2")
+  xdotool mousemove --window "$window" "$x" "$y" click 1
+}
+
+# A fingerprint of what one control shows on screen.
+look() { import -window "$window" -crop "$("$probe" rect "$1" "$2")" +repage ppm:- | md5sum; }
+
+# Waits until the control looks different from (or, with "same", like) a
+# fingerprint. The program handles clicks in order, so it has then handled
+# every click sent before. The bound only keeps a stuck program from
+# hanging the test.
+wait_look() {
+  local how=$1 before=$2 name=$3 index=$4 now
+  for _ in $(seq 600); do
+    now=$(look "$name" "$index")
+    if [ "$how" = same ]; then [ "$now" = "$before" ] && return 0
+    else [ "$now" != "$before" ] && return 0; fi
+    sleep 0.1
+  done
+  fail "$name $index did not change"
+}
+
+# Picks a name and a country and presses Check; waits for the count the
+# verdict must change: right when the two belong together, else wrong.
+play_pair() {
+  local counter=2 before
+  [ "$1" = "$2" ] && counter=1
+  before=$(look Label1 "$counter")
+  click Option1 "$1"
+  click Option2 "$2"
+  click Command1 0
+  wait_look different "$before" Label1 "$counter"
+}
+
+# Closes the window as a window manager would, waits for the program (a
+# child of this shell) and sets quiz_status to its exit status.
+close_window() {
+  "$probe" close "$window"
+  quiz_status=0
+  wait "$1" || quiz_status=$?
+}
