@@ -23,8 +23,8 @@ void OptionButton::paintEvent(QPaintEvent* /*event*/) {
 
     const int captionLeft = indicator.rect.right() + 1 + kLabelSpacing;
     const QRect rest(captionLeft, 0, width() - captionLeft, height());
-    style()->drawItemText(&painter, rest, Qt::AlignLeft | Qt::AlignVCenter, palette(),
-                          isEnabled(), text(), QPalette::WindowText);
+    style()->drawItemText(&painter, rest, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(),
+                          text(), QPalette::WindowText);
 
     // Only the focus frame needs the caption's width; measuring it shapes the
     // text a second time, which the first paint of 24 buttons can do without.
