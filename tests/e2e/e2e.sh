@@ -13,36 +13,33 @@ if [ -z "${QUIZ_IN_SESSION:-}" ]; then
   exec timeout -k 5 90 dbus-run-session -- env QUIZ_IN_SESSION=1 "$0" "$@"
 fi
 mkdir -p "$out"
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# shellcheck source=screen.sh
+source "$(dirname "$0")/screen.sh"
 
-exec 3< <(Xvfb -displayfd 1 -screen 0 800x600x24 -nolisten tcp 2>/dev/null)
-xvfb_pid=$!
-read -r -t 10 display <&3 || fail "Xvfb did not start"
-export DISPLAY=":$display"
-trap 'kill "$xvfb_pid" "${quiz_pid:-}" 2>/dev/null || true' EXIT
+start_screen
+trap 'kill "$screen_pid" "${quiz_pid:-}" 2>/dev/null || true' EXIT
 
 "$program" &
 quiz_pid=$!
-window=$(timeout 10 xdotool search --sync --onlyvisible --name 'Велмора' | head -n 1) ||
-  fail "no window appeared"
+find_window
 title=$(xdotool getwindowname "$window")
 [ "$title" = "$("$probe" title)" ] || fail "title is '$title'"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH"x"$HEIGHT" = 458x439 ] || fail "window is ${WIDTH}x${HEIGHT}"
 echo "window $window: '$title' ${WIDTH}x${HEIGHT}"
 
-shot() { sleep 0.3; import -window "$window" "$out/$1.png"; }
+shot() { import -window "$window" "$out/$1.png"; }
 crop() { convert "$out/$1.png" -crop "$("$probe" rect "$2" "$3")" +repage "$out/$1-$2$3.png"; }
 differs() { ! compare -metric AE "$out/$1-$2$3.png" "$out/$4-$2$3.png" null: 2>/dev/null; }
-click() {
-  read -r x y < <("$probe" point "$1" "$2")
-  xdotool mousemove --window "$window" "$x" "$y" click 1
-}
 
+wait_drawn
 shot before
+right=$(look Label1 1)
 click Option1 9  # "Оранжева"
 click Option2 9  # "Украйна 2004"
 click Command1 0 # "Провери"
+# The count, the verdict and the pair's buttons are drawn in one pass.
+wait_look different "$right" Label1 1
 shot after-right
 for control in "Text1 0" "Label1 1" "Option1 9" "Option2 9"; do
   crop before $control
@@ -55,8 +52,8 @@ crop after-right Label1 2
 echo "right pair: feedback, count and both buttons changed on screen"
 
 "$probe" close "$window"
-status=0
 timeout 10 tail --pid="$quiz_pid" -f /dev/null || fail "the program did not end"
+status=0
 wait "$quiz_pid" || status=$?
 [ "$status" -eq 0 ] || fail "exit status $status"
 echo "closed with exit status 0; screenshots in $out"
