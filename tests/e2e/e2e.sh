@@ -13,7 +13,7 @@ if [ -z "${QUIZ_IN_SESSION:-}" ]; then
   exec timeout -k 5 90 dbus-run-session -- env QUIZ_IN_SESSION=1 "$0" "$@"
 fi
 mkdir -p "$out"
-# shellcheck source=screen.sh
+# shellcheck source-path=SCRIPTDIR source=screen.sh
 source "$(dirname "$0")/screen.sh"
 
 start_screen

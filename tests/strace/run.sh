@@ -7,7 +7,7 @@
 set -euo pipefail
 program=$1 probe=$2 out=$3
 here=$(dirname "$0")
-# shellcheck source=../e2e/screen.sh
+# shellcheck source-path=SCRIPTDIR source=../e2e/screen.sh
 source "$here/../e2e/screen.sh"
 
 # A private session bus, as a desktop has one: without it the toolkit's

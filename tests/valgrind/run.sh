@@ -6,7 +6,7 @@
 # from the toolkit's own ones in SUPPRESSIONS.
 set -euo pipefail
 program=$1 probe=$2 suppressions=$3 out=$4
-# shellcheck source=../e2e/screen.sh
+# shellcheck source-path=SCRIPTDIR source=../e2e/screen.sh
 source "$(dirname "$0")/../e2e/screen.sh"
 
 # A session bus of its own, as on a desktop, so that the toolkit's
