@@ -136,7 +136,7 @@ int main(int argc, char* argv[]) {
     const pid_t pid = bench::Spawn(argv[2]);
     try {
         const auto deadline = bench::Clock::now() + kLaunchTimeout;
-        const ::Window window = bench::WaitForMapped(x, bench::FormTitle(), deadline);
+        const ::Window window = bench::WaitForMapped(x, form::WindowCaption(), deadline);
         if (!window || !bench::WaitPainted(x, window, deadline))
             throw std::runtime_error("the quiz window did not appear");
         Play(x, window, std::atoi(argv[1]));

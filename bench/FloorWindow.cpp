@@ -12,8 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const form::Window& props = form::kWindowProps;
     QWidget window;
-    window.setWindowTitle(QStringLiteral(QUIZ_PUBLISHER_ADDRESS) +
-                          form::qt::ToQString(props.captionAfterAddress));
+    window.setWindowTitle(form::qt::ToQString(form::WindowCaption()));
     window.setFont(form::qt::ToFont(props));
     QPalette palette = window.palette();
     palette.setColor(QPalette::Window, form::qt::ToColor(props.back));

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "WindowWatch.h"
+#include "window/FormLayout.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ Launch Measure(const std::string& program) {
     const auto start = bench::Clock::now();
     const pid_t pid = bench::Spawn(program);
     const auto deadline = start + kLaunchTimeout;
-    const ::Window window = bench::WaitForMapped(x, bench::FormTitle(), deadline);
+    const ::Window window = bench::WaitForMapped(x, form::WindowCaption(), deadline);
     if (!window) Abandon(pid, program + ": no window with the form's title was mapped");
     if (!bench::WaitPainted(x, window, deadline)) Abandon(pid, program + ": window not painted");
     const double milliseconds = bench::MillisecondsBetween(start, bench::Clock::now());

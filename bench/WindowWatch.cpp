@@ -159,11 +159,6 @@ std::vector<unsigned long> Grab(const Connection& x, ::Window window, Region r) 
     return pixels;
 }
 
-std::string FormTitle() {
-    const std::string_view after = form::kWindowProps.captionAfterAddress;
-    return std::string(QUIZ_PUBLISHER_ADDRESS).append(after);
-}
-
 double MillisecondsBetween(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double, std::milli>(to - from).count();
 }

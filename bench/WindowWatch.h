@@ -55,9 +55,6 @@ struct Region {
 };
 std::vector<unsigned long> Grab(const Connection& x, ::Window window, Region r);
 
-// The title the form gives the window.
-std::string FormTitle();
-
 double MillisecondsBetween(Clock::time_point from, Clock::time_point to);
 double Median(std::vector<double> values);
 

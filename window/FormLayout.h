@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "quiz/AnswerKey.h"
@@ -68,6 +69,16 @@ struct Window {
 inline constexpr Window kWindowProps{
     6870, 6585, " Велмора ", {192, 192, 255}, "Times New Roman", 12, 400, 204,
 };
+
+#ifndef QUIZ_PUBLISHER_ADDRESS
+#error "QUIZ_PUBLISHER_ADDRESS names the web address at the start of the window caption"
+#endif
+
+// The caption the window carries, for every layer and every test that looks
+// for the window by it.
+inline std::string WindowCaption() {
+    return std::string(QUIZ_PUBLISHER_ADDRESS).append(kWindowProps.captionAfterAddress);
+}
 
 inline constexpr ControlId Option1(int i) { return {"Option1", i}; }
 inline constexpr ControlId Option2(int i) { return {"Option2", i}; }

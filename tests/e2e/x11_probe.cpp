@@ -63,9 +63,7 @@ int main(int argc, char* argv[]) {
     const std::string verb = argc > 1 ? argv[1] : "";
     if (verb == "close" && argc == 3) return Close(argv[2]);
     if (verb == "title") {
-        std::printf("%s%.*s\n", QUIZ_PUBLISHER_ADDRESS,
-                    static_cast<int>(form::kWindowProps.captionAfterAddress.size()),
-                    form::kWindowProps.captionAfterAddress.data());
+        std::printf("%s\n", form::WindowCaption().c_str());
         return 0;
     }
     const form::Control* row = argc == 4 ? Lookup(argv[2], argv[3]) : nullptr;

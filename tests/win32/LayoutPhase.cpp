@@ -7,10 +7,6 @@
 #include "TabOrder.h"
 #include "window/FormLayout.h"
 
-#ifndef QUIZ_PUBLISHER_ADDRESS
-#error "QUIZ_PUBLISHER_ADDRESS names the web address at the start of the window caption"
-#endif
-
 using form::Kind;
 
 namespace {
@@ -88,8 +84,7 @@ void CheckControl(Checks& checks, const Probe& probe, const form::Control& row, 
 
 void CheckWindow(Checks& checks, const Probe& probe, int dpi) {
     const form::Window& props = form::kWindowProps;
-    checks.ExpectEqual(probe.Caption(),
-                       QUIZ_PUBLISHER_ADDRESS + std::string(props.captionAfterAddress), "caption");
+    checks.ExpectEqual(probe.Caption(), form::WindowCaption(), "caption");
     const SIZE client = probe.ClientSize();
     checks.ExpectEqual(std::to_string(client.cx) + "x" + std::to_string(client.cy),
                        std::to_string(ToPixels(props.clientWidth, dpi)) + "x" +

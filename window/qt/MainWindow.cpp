@@ -17,10 +17,6 @@
 #include "OptionButton.h"
 #include "hamburger.xpm"
 
-#ifndef QUIZ_PUBLISHER_ADDRESS
-#error "QUIZ_PUBLISHER_ADDRESS names the web address at the start of the window caption"
-#endif
-
 using form::Kind;
 using form::qt::ToQString;
 
@@ -67,7 +63,7 @@ QWidget* CreateLabel(const form::Control& row, QWidget* parent) {
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     const form::Window& props = form::kWindowProps;
-    setWindowTitle(QStringLiteral(QUIZ_PUBLISHER_ADDRESS) + ToQString(props.captionAfterAddress));
+    setWindowTitle(ToQString(form::WindowCaption()));
     setWindowIcon(QIcon(QPixmap(hamburger_xpm)));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -11,10 +11,6 @@
 #include "TextConversion.h"
 #include "WindowIds.h"
 
-#ifndef QUIZ_PUBLISHER_ADDRESS
-#error "QUIZ_PUBLISHER_ADDRESS names the web address at the start of the window caption"
-#endif
-
 using form::Kind;
 using namespace form::win32;
 
@@ -24,9 +20,7 @@ namespace {
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kWindowExStyle = 0;
 
-std::wstring Caption() {
-    return Widen(QUIZ_PUBLISHER_ADDRESS) + Widen(form::kWindowProps.captionAfterAddress);
-}
+std::wstring Caption() { return Widen(form::WindowCaption()); }
 
 bool IsChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
