@@ -32,19 +32,7 @@ constexpr auto kPollInterval = std::chrono::microseconds(100);
 constexpr std::size_t kChangedPixels = 100;
 constexpr int kPointInset = 5;
 
-int Px(int twips) { return (twips + form::kTwipsPerPixel / 2) / form::kTwipsPerPixel; }
-
-// A control's rectangle in the window's pixels.
-bench::Region RegionOf(form::ControlId id) {
-    const form::Control& row = form::At(id);
-    bench::Region r{Px(row.rect.left), Px(row.rect.top), Px(row.rect.width), Px(row.rect.height)};
-    if (!(row.container == form::kWindow)) {
-        const bench::Region outer = RegionOf(row.container);
-        r.x += outer.x;
-        r.y += outer.y;
-    }
-    return r;
-}
+form::PixelRect RectOf(form::ControlId id) { return form::PixelsInWindow(form::At(id)); }
 
 class Pointer {
 public:
@@ -56,7 +44,7 @@ public:
     // Moves over the control, clear of its caption, and presses the button;
     // the click happens on Release.
     void Press(form::ControlId id) {
-        const bench::Region r = RegionOf(id);
+        const form::PixelRect r = RectOf(id);
         XTestFakeMotionEvent(x_.Get(), -1, originX_ + r.x + r.w - kPointInset,
                              originY_ + r.y + r.h / 2, CurrentTime);
         XTestFakeButtonEvent(x_.Get(), 1, True, CurrentTime);
@@ -91,7 +79,7 @@ double TimeCheck(const bench::Connection& x, ::Window window, Pointer& pointer, 
     pointer.Click(form::Option1(name));
     pointer.Click(form::Option2(place));
     std::this_thread::sleep_for(kSettle);
-    const bench::Region box = RegionOf(form::Text1(0));
+    const form::PixelRect box = RectOf(form::Text1(0));
     const std::vector<unsigned long> before = bench::Grab(x, window, box);
     pointer.Press(form::Command1(form::kCheckButton));
     std::this_thread::sleep_for(kHold);

@@ -58,7 +58,7 @@ bool IsDark(unsigned long pixel) {
     return c.r + c.g + c.b < kDarkSum;
 }
 
-Region WholeWindow(Display* display, ::Window window) {
+form::PixelRect WholeWindow(Display* display, ::Window window) {
     XWindowAttributes attributes{};
     XGetWindowAttributes(display, window, &attributes);
     return {0, 0, attributes.width, attributes.height};
@@ -147,7 +147,7 @@ long CloseAndReap(const Connection& x, ::Window window, pid_t pid) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? usage.ru_maxrss : -1;
 }
 
-std::vector<unsigned long> Grab(const Connection& x, ::Window window, Region r) {
+std::vector<unsigned long> Grab(const Connection& x, ::Window window, form::PixelRect r) {
     XImage* image = XGetImage(x.Get(), window, r.x, r.y, static_cast<unsigned>(r.w),
                               static_cast<unsigned>(r.h), AllPlanes, ZPixmap);
     if (!image) throw std::runtime_error("cannot read the window's pixels");

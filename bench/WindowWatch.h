@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "window/FormLayout.h"
+
 namespace bench {
 
 using Clock = std::chrono::steady_clock;
@@ -50,10 +52,7 @@ bool WaitPainted(const Connection& x, ::Window window, Clock::time_point deadlin
 long CloseAndReap(const Connection& x, ::Window window, pid_t pid);
 
 // The pixels of a rectangle of the window, for telling whether it changed.
-struct Region {
-    int x, y, w, h;
-};
-std::vector<unsigned long> Grab(const Connection& x, ::Window window, Region r);
+std::vector<unsigned long> Grab(const Connection& x, ::Window window, form::PixelRect r);
 
 double MillisecondsBetween(Clock::time_point from, Clock::time_point to);
 double Median(std::vector<double> values);

@@ -240,4 +240,24 @@ inline constexpr auto kTabOrder = [] {
 static_assert(detail::IdsAreUnique(), "every control needs its own name and index");
 static_assert(detail::ContainersComeFirst(), "containers are frames listed before their controls");
 
+// Twips to pixels at 96 dpi, to the nearest.
+constexpr int ToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+
+struct PixelRect {
+    int x, y, w, h;
+};
+
+// Where a control lies in the window's client area, in pixels at 96 dpi:
+// its own place plus that of each container it sits in.
+constexpr PixelRect PixelsInWindow(const Control& row) {
+    PixelRect r{ToPixels(row.rect.left), ToPixels(row.rect.top), ToPixels(row.rect.width),
+                ToPixels(row.rect.height)};
+    if (!(row.container == kWindow)) {
+        const PixelRect outer = PixelsInWindow(At(row.container));
+        r.x += outer.x;
+        r.y += outer.y;
+    }
+    return r;
+}
+
 }  // namespace form

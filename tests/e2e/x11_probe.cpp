@@ -19,23 +19,6 @@ namespace {
 
 constexpr int kPointInset = 5;  // clear of the control's edge
 
-struct PixelRect {
-    int x, y, w, h;
-};
-
-int Px(int twips) { return (twips + form::kTwipsPerPixel / 2) / form::kTwipsPerPixel; }
-
-// The control's rectangle in the window's client area.
-PixelRect RectOf(const form::Control& row) {
-    PixelRect r{Px(row.rect.left), Px(row.rect.top), Px(row.rect.width), Px(row.rect.height)};
-    if (!(row.container == form::kWindow)) {
-        const PixelRect outer = RectOf(form::At(row.container));
-        r.x += outer.x;
-        r.y += outer.y;
-    }
-    return r;
-}
-
 const form::Control* Lookup(const char* name, const char* index) {
     for (const form::Control& row : form::kControls)
         if (row.id.name == std::string_view(name) && row.id.index == std::atoi(index)) return &row;
@@ -72,7 +55,7 @@ int main(int argc, char* argv[]) {
                      "usage: x11_probe point|rect|back NAME INDEX | close WINDOW_ID | title\n");
         return 2;
     }
-    const PixelRect r = RectOf(*row);
+    const form::PixelRect r = form::PixelsInWindow(*row);
     if (verb == "back" && row->back) {
         std::printf("#%02X%02X%02X\n", row->back->r, row->back->g, row->back->b);
         return 0;

@@ -10,7 +10,7 @@
 // Qt's high-DPI scaling enlarges the whole form, text included, evenly.
 namespace form::qt {
 
-constexpr int ToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+using form::ToPixels;
 
 inline QRect ToRect(const Twips& t) {
     return {ToPixels(t.left), ToPixels(t.top), ToPixels(t.width), ToPixels(t.height)};
