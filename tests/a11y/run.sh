@@ -7,13 +7,9 @@
 # status is the result; everything started here is stopped on the way out.
 set -euo pipefail
 program=$1 script=$2
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# A session bus of its own, so the run neither needs nor touches a desktop
-# session; the whole run is bounded so a stuck bus cannot hang the test.
-if [ -z "${A11Y_TEST_IN_SESSION:-}" ]; then
-  exec timeout -k 5 90 dbus-run-session -- env A11Y_TEST_IN_SESSION=1 "$0" "$@"
-fi
+# shellcheck source-path=SCRIPTDIR source=../e2e/screen.sh
+source "$(dirname "$0")/../e2e/screen.sh"
+in_own_session 90 "$0" "$@"
 
 pids=()
 runtime_dir=$(mktemp -d)
@@ -30,10 +26,8 @@ cleanup() {
 trap cleanup EXIT
 export XDG_RUNTIME_DIR=$runtime_dir
 
-exec 3< <(Xvfb -displayfd 1 -screen 0 800x600x24 -nolisten tcp 2>/dev/null)
-pids+=($!)
-read -r -t 10 display <&3 || fail "Xvfb did not start"
-export DISPLAY=":$display"
+start_screen
+pids+=("$screen_pid")
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 pids+=($!)

@@ -5,16 +5,10 @@
 # change what is on screen; closing the window must end the program with 0.
 set -euo pipefail
 program=$1 probe=$2 out=$3
-
-# A session bus of its own, as on a desktop: without one the toolkit's
-# accessibility start-up tries to launch a bus, fails, and libdbus leaks on
-# that path, which the sanitizers' build reports as the program's leak.
-if [ -z "${QUIZ_IN_SESSION:-}" ]; then
-  exec timeout -k 5 90 dbus-run-session -- env QUIZ_IN_SESSION=1 "$0" "$@"
-fi
-mkdir -p "$out"
 # shellcheck source-path=SCRIPTDIR source=screen.sh
 source "$(dirname "$0")/screen.sh"
+in_own_session 90 "$0" "$@"
+mkdir -p "$out"
 
 start_screen
 trap 'kill "$screen_pid" "${quiz_pid:-}" 2>/dev/null || true' EXIT

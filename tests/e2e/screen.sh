@@ -1,9 +1,23 @@
 # shellcheck shell=bash
-# Shared by the tests that play the real program on a virtual screen under a
-# tool (valgrind, strace). Source it with $probe set to x11_probe; it sets
-# display, screen_pid, window and quiz_status for the script that sources it.
+# Shared by the tests that play the real program on a virtual screen, alone
+# or under a tool (valgrind, strace). Source it with $probe set to x11_probe;
+# it sets display, screen_pid, window and quiz_status for the script that
+# sources it.
 # shellcheck disable=SC2034,SC2154
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Runs the calling script again inside a D-Bus session of its own, as a
+# desktop has one, bounded so that a stuck bus cannot hang the test:
+#   in_own_session SECONDS "$0" "$@"
+# Without a session bus the toolkit's accessibility start-up would try to
+# launch one itself: it writes the bus's address into the home directory,
+# and libdbus leaks on that path, which the sanitizers' build reports.
+in_own_session() {
+  local seconds=$1
+  shift
+  [ -n "${QUIZ_IN_SESSION:-}" ] && return 0
+  exec timeout -k 5 "$seconds" dbus-run-session -- env QUIZ_IN_SESSION=1 "$@"
+}
 
 # A private virtual screen; sets DISPLAY, and screen_pid for the cleanup.
 start_screen() {

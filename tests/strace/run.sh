@@ -9,13 +9,7 @@ program=$1 probe=$2 out=$3
 here=$(dirname "$0")
 # shellcheck source-path=SCRIPTDIR source=../e2e/screen.sh
 source "$here/../e2e/screen.sh"
-
-# A private session bus, as a desktop has one: without it the toolkit's
-# accessibility start-up would launch a bus itself and write its address
-# into the home directory.
-if [ -z "${QUIZ_IN_SESSION:-}" ]; then
-  exec timeout -k 5 280 dbus-run-session -- env QUIZ_IN_SESSION=1 "$0" "$@"
-fi
+in_own_session 280 "$0" "$@"
 mkdir -p "$out"
 rm -f "$out"/trace.*
 # A fresh, empty home: anything the program would write there counts. The

@@ -8,12 +8,7 @@ set -euo pipefail
 program=$1 probe=$2 suppressions=$3 out=$4
 # shellcheck source-path=SCRIPTDIR source=../e2e/screen.sh
 source "$(dirname "$0")/../e2e/screen.sh"
-
-# A session bus of its own, as on a desktop, so that the toolkit's
-# accessibility start-up runs as it would for a pupil.
-if [ -z "${QUIZ_IN_SESSION:-}" ]; then
-  exec timeout -k 5 280 dbus-run-session -- env QUIZ_IN_SESSION=1 "$0" "$@"
-fi
+in_own_session 280 "$0" "$@"
 mkdir -p "$out"
 home=$(mktemp -d)
 trap 'kill "${quiz_pid:-}" "${screen_pid:-}" 2>/dev/null || true; rm -rf "$home"' EXIT
