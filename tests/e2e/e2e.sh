@@ -11,7 +11,7 @@ in_own_session 90 "$0" "$@"
 mkdir -p "$out"
 
 start_screen
-trap 'kill "$screen_pid" "${quiz_pid:-}" 2>/dev/null || true' EXIT
+trap stop_started EXIT
 
 "$program" &
 quiz_pid=$!

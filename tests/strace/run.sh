@@ -16,7 +16,7 @@ rm -f "$out"/trace.*
 # fonts' cache is not a reason to write, since the font packages build the
 # system-wide one when they are installed.
 home=$(mktemp -d)
-trap 'kill "${quiz_pid:-}" "${screen_pid:-}" 2>/dev/null || true; rm -rf "$home"' EXIT
+trap 'stop_started; rm -rf "$home"' EXIT
 export HOME=$home XDG_RUNTIME_DIR=$home/runtime
 unset XDG_CACHE_HOME XDG_CONFIG_HOME XDG_DATA_HOME
 mkdir -m 700 "$XDG_RUNTIME_DIR"

@@ -11,7 +11,7 @@ source "$(dirname "$0")/../e2e/screen.sh"
 in_own_session 280 "$0" "$@"
 mkdir -p "$out"
 home=$(mktemp -d)
-trap 'kill "${quiz_pid:-}" "${screen_pid:-}" 2>/dev/null || true; rm -rf "$home"' EXIT
+trap 'stop_started; rm -rf "$home"' EXIT
 export HOME=$home XDG_RUNTIME_DIR=$home
 start_screen
 
