@@ -26,7 +26,11 @@ install_missing() {
       dpkg --print-foreign-architectures | grep -qx "$arch" ||
       as_root dpkg --add-architecture "$arch"
   done
-  as_root apt-get -o DPkg::Lock::Timeout=600 update -q
+  # A package list that fails to download (a mirror in mid-sync) does not
+  # stop the install: the lists already here may serve, and if they do not,
+  # the install below says what is missing.
+  as_root apt-get -o DPkg::Lock::Timeout=600 update -q ||
+    echo "${0##*/}: some package lists could not be updated; going on with those there are"
   as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -q \
     --no-install-recommends "${missing[@]}"
 }

@@ -15,7 +15,7 @@ runtime_dir=$(mktemp -d)
 trap 'stop_started; rm -rf "$runtime_dir"' EXIT
 export XDG_RUNTIME_DIR=$runtime_dir
 
-start_screen
+start_screen 800x600x24
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 # Asking for the bus's address would start a second launcher by activation;

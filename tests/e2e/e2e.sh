@@ -10,7 +10,7 @@ source "$(dirname "$0")/screen.sh"
 in_own_session 90 "$0" "$@"
 mkdir -p "$out"
 
-start_screen
+start_screen 800x600x24
 trap stop_started EXIT
 
 "$program" &

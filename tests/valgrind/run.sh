@@ -13,7 +13,7 @@ mkdir -p "$out"
 home=$(mktemp -d)
 trap 'stop_started; rm -rf "$home"' EXIT
 export HOME=$home XDG_RUNTIME_DIR=$home
-start_screen
+start_screen 800x600x24
 
 log=$out/memcheck.log
 valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite \

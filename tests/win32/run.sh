@@ -22,26 +22,8 @@ SCREEN=1024x768x24
 # Input goes through the X server and Wine before the program sees it.
 INPUT_SETTLE_SECONDS=0.5
 
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
-# Installs only the packages that are not there yet, and says which. A
-# package index that fails to download (a mirror in mid-sync) is reported
-# but does not stop the install: the lists already there may serve.
-install_missing() {
-  local missing=() pkg
-  for pkg in "$@"; do
-    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
-      missing+=("$pkg")
-  done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "win32: installing ${missing[*]}"
-  as_root apt-get -o DPkg::Lock::Timeout=600 update -q ||
-    echo "win32: apt-get update failed for some package lists; going on"
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -q \
-    --no-install-recommends "${missing[@]}"
-}
+# shellcheck source-path=SCRIPTDIR source=../../scripts/common.sh
+source scripts/common.sh
 
 # Both programs are built and checked every time; these are the one played.
 program_of() { echo "build/$1/window/win32/revolutions-quiz.exe"; }
@@ -120,19 +102,14 @@ ASM
   [ "$code" -eq 42 ]
 }
 
-# 32-bit Wine needs Debian's i386 architecture. If it cannot be installed,
-# the architecture is taken back out, so that a broken i386 package list
-# does not fail every later apt-get update on this machine.
+# 32-bit Wine needs Debian's i386 architecture, which install_missing adds.
+# If the install fails, the architecture is taken back out, so that a broken
+# i386 package list does not fail every later apt-get update here.
 install_wine32() {
-  dpkg-query -W -f='${Status}' "$WINE32_PACKAGE" 2>/dev/null | grep -q 'install ok installed' &&
-    return 0
-  local added=
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    as_root dpkg --add-architecture i386
-    added=1
-  fi
+  local had_i386=
+  dpkg --print-foreign-architectures | grep -qx i386 && had_i386=1
   install_missing "$WINE32_PACKAGE" >"$logs/install-wine32.log" 2>&1 && return 0
-  [ -n "$added" ] && as_root dpkg --remove-architecture i386 2>/dev/null
+  [ -n "$had_i386" ] || as_root dpkg --remove-architecture i386 2>/dev/null || true
   return 1
 }
 
@@ -173,29 +150,14 @@ choose_program() {
 # --- Wine ---------------------------------------------------------------------
 
 work=
-xvfb_pid=
 app_pid=
 
 cleanup() {
   if [ -n "${WINEPREFIX:-}" ]; then
     wineserver -k 2>/dev/null || true
   fi
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  stop_screen
   if [ -n "$work" ]; then rm -rf "$work"; fi
-}
-
-start_screen() {
-  local display_file=$work/display
-  Xvfb -displayfd 3 -screen 0 "$SCREEN" -nolisten tcp 3>"$display_file" 2>"$logs/xvfb.log" &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$display_file" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  [ -s "$display_file" ] || setup_failed Xvfb "$logs/xvfb.log"
-  DISPLAY=":$(cat "$display_file")"
-  export DISPLAY
 }
 
 # The prefix's settings: without a window manager Wine waits on closing a
@@ -284,7 +246,7 @@ close_and_wait() {
 }
 
 run_under_wine() {
-  start_screen
+  start_screen "$SCREEN" 2>"$logs/xvfb.log" || setup_failed Xvfb "$logs/xvfb.log"
   local started=$SECONDS
   make_prefix
   echo "win32: $wine_arch Wine prefix ready in $((SECONDS - started)) s"
