@@ -11,6 +11,9 @@
 # screenshots and Wine's logs stay in build/windows/.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+tag=win32
+# shellcheck source-path=SCRIPTDIR source=common.sh
+source tests/win32/common.sh
 
 BUILD_PACKAGES=(cmake ninja-build python3 python3-pefile binutils
                 g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
@@ -22,61 +25,9 @@ SCREEN=1024x768x24
 # Input goes through the X server and Wine before the program sees it.
 INPUT_SETTLE_SECONDS=0.5
 
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
-# Installs only the packages that are not there yet, and says which. A
-# package index that fails to download (a mirror in mid-sync) is reported
-# but does not stop the install: the lists already there may serve.
-install_missing() {
-  local missing=() pkg
-  for pkg in "$@"; do
-    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
-      missing+=("$pkg")
-  done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "win32: installing ${missing[*]}"
-  as_root apt-get -o DPkg::Lock::Timeout=600 update -q ||
-    echo "win32: apt-get update failed for some package lists; going on"
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -q \
-    --no-install-recommends "${missing[@]}"
-}
-
 # Both programs are built and checked every time; these are the one played.
 program_of() { echo "build/$1/window/win32/revolutions-quiz.exe"; }
 driver_of() { echo "build/$1/tests/win32/quiz_win32_driver.exe"; }
-
-passed=0
-failed=0
-# Runs one test step; its output is shown, its exit code counted.
-step() {
-  local name=$1
-  shift
-  echo "== $name"
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    echo "FAIL $name"
-    failed=$((failed + 1))
-  fi
-}
-
-# Reports a failed setup step in one line with the tail of its log, and
-# stops: nothing after it could be trusted.
-setup_failed() {
-  local name=$1 log=$2
-  echo "win32: setup step '$name' failed; the end of $log:"
-  tail -n 15 "$log" 2>/dev/null | sed 's/^/  | /'
-  exit 1
-}
-
-# Runs one setup step with its output in a log of its own.
-setup() {
-  local name=$1 log=$logs/$1.log
-  shift
-  "$@" >"$log" 2>&1 || setup_failed "$name" "$log"
-}
 
 check_objdump() {
   local program=$1 format=$2 headers
@@ -99,26 +50,6 @@ check_program() {
 }
 
 # --- Which program to play ------------------------------------------------------
-
-# Whether this machine runs 32-bit x86 code, found by running some: a tiny
-# static program that only exits with 42. A kernel without IA-32 emulation
-# refuses to start it.
-runs_32bit_code() {
-  local dir=$work/probe32
-  mkdir -p "$dir"
-  cat >"$dir/exit.s" <<'ASM'
-.globl _start
-_start:
-  movl $1, %eax
-  movl $42, %ebx
-  int $0x80
-ASM
-  as --32 -o "$dir/exit.o" "$dir/exit.s" && ld -m elf_i386 -o "$dir/exit" "$dir/exit.o" ||
-    return 1
-  local code=0
-  "$dir/exit" 2>"$dir/run.log" || code=$?
-  [ "$code" -eq 42 ]
-}
 
 # 32-bit Wine needs Debian's i386 architecture. If it cannot be installed,
 # the architecture is taken back out, so that a broken i386 package list
@@ -172,31 +103,7 @@ choose_program() {
 
 # --- Wine ---------------------------------------------------------------------
 
-work=
-xvfb_pid=
 app_pid=
-
-cleanup() {
-  if [ -n "${WINEPREFIX:-}" ]; then
-    wineserver -k 2>/dev/null || true
-  fi
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-  if [ -n "$work" ]; then rm -rf "$work"; fi
-}
-
-start_screen() {
-  local display_file=$work/display
-  Xvfb -displayfd 3 -screen 0 "$SCREEN" -nolisten tcp 3>"$display_file" 2>"$logs/xvfb.log" &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$display_file" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  [ -s "$display_file" ] || setup_failed Xvfb "$logs/xvfb.log"
-  DISPLAY=":$(cat "$display_file")"
-  export DISPLAY
-}
 
 # The prefix's settings: without a window manager Wine waits on closing a
 # window unless it manages its windows itself; where Windows has Times New
