@@ -127,46 +127,35 @@ reg_value() {
     sed -n "s/^\"$2\"=\"\(.*\)\"$/\1/p" | sed 's/\\\\/\\/g'
 }
 
-# The product's key under Windows Installer's own: its code in the packed
-# form Windows Installer writes, each group of digits reversed.
-packed_code() {
-  local a b c d e
-  IFS=- read -r a b c d e <<<"${1//[\{\}]/}"
-  local pairs=$d$e i
-  printf '%s%s%s' "$(rev <<<"$a")" "$(rev <<<"$b")" "$(rev <<<"$c")"
-  for ((i = 0; i < ${#pairs}; i += 2)); do printf '%s%s' "${pairs:i+1:1}" "${pairs:i:1}"; done
-}
-
 # The installer's value of a folder property, from its verbose log.
 logged_property() { tr -d '\r' <"$logs/install.log" | sed -n "s/^Property(S): $1 = //p" | head -n 1; }
 
 check_installed() {
-  local name code folder program menu shortcut icon ok=0
+  local name code program menu shortcut icon entry ok=0
   name=$(property ProductName)
   code=$(property ProductCode)
-  folder="$PROGRAM_FILES\\$(field Directory INSTALLDIR 3)"
-  program="$folder\\$(basename "$PROGRAM")"
+  program="$PROGRAM_FILES\\$(field Directory INSTALLDIR 3)\\$(basename "$PROGRAM")"
   menu=$(logged_property ProgramMenuFolder)
   shortcut="$(unix_path "$menu")$name.lnk"
+  # Windows Installer keeps the icon that the shortcut and the entry show.
+  icon="$(logged_property WindowsFolder)Installer\\$code\\$(property ARPPRODUCTICON)"
   echo "program file: $(unix_path "$program")"
   if cmp "$(unix_path "$program")" "$PROGRAM"; then echo "ok   the program file is the one built"; else ok=1; fi
+  echo "icon: $(unix_path "$icon")"
+  if cmp "$(unix_path "$icon")" "$ICON"; then echo "ok   the icon is the program's"; else ok=1; fi
   echo "shortcut: $shortcut"
-  expect "the shortcut's target" \
-    "$(strings -a "$shortcut" 2>/dev/null | grep -xF "$program")" "$program" || ok=1
+  expect "the shortcut's target" "$(strings -a "$shortcut" | grep -xF "$program")" "$program" || ok=1
+  expect "the shortcut's icon" "$(strings -a -el "$shortcut" | grep -cF "$icon")" 1 || ok=1
   expect "ALLUSERS in the installer's log" "$(logged_property ALLUSERS)" 1 || ok=1
   if [ "$menu" != "$(logged_property CommonAppDataFolder)Microsoft\\Windows\\Start Menu\\Programs\\" ]; then
     echo "note: this Wine puts the shortcuts of a per-machine package in the user's Start menu" \
       "($menu); Windows puts them in the common one"
   fi
-  expect "installed programs: name" "$(reg_value "$UNINSTALL_KEY\\$code" DisplayName /reg:32)" \
-    "$name" || ok=1
-  expect "installed programs: version" \
-    "$(reg_value "$UNINSTALL_KEY\\$code" DisplayVersion /reg:32)" "$(property ProductVersion)" || ok=1
-  expect "installed programs: publisher" "$(reg_value "$UNINSTALL_KEY\\$code" Publisher /reg:32)" \
-    "$(property Manufacturer)" || ok=1
-  icon=$(reg_value "HKLM\\Software\\Classes\\Installer\\Products\\$(packed_code "$code")" ProductIcon)
-  echo "installed programs: icon $icon"
-  if cmp "$(unix_path "$icon")" "$ICON"; then echo "ok   the icon is the program's"; else ok=1; fi
+  for entry in "DisplayName=$name" "DisplayVersion=$(property ProductVersion)" \
+    "Publisher=$(property Manufacturer)"; do
+    expect "installed programs: ${entry%%=*}" \
+      "$(reg_value "$UNINSTALL_KEY\\$code" "${entry%%=*}" /reg:32)" "${entry#*=}" || ok=1
+  done
   return $ok
 }
 
