@@ -11,7 +11,7 @@ tag=msi
 # shellcheck source-path=SCRIPTDIR source=common.sh
 source tests/win32/common.sh
 
-PACKAGES=(cmake ninja-build python3 g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
+PACKAGES=(cmake ninja-build python3 binutils g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
           wixl msitools wine64 xvfb xdotool imagemagick)
 WINE32_PACKAGE=wine32:i386
 BUILD=build/windows/window/win32
