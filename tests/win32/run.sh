@@ -11,6 +11,9 @@
 # screenshots and Wine's logs stay in build/windows/.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+tag=win32
+# shellcheck source-path=SCRIPTDIR source=common.sh
+source tests/win32/common.sh
 
 BUILD_PACKAGES=(cmake ninja-build python3 python3-pefile binutils
                 g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
@@ -22,43 +25,9 @@ SCREEN=1024x768x24
 # Input goes through the X server and Wine before the program sees it.
 INPUT_SETTLE_SECONDS=0.5
 
-# shellcheck source-path=SCRIPTDIR source=../../scripts/common.sh
-source scripts/common.sh
-
 # Both programs are built and checked every time; these are the one played.
 program_of() { echo "build/$1/window/win32/revolutions-quiz.exe"; }
 driver_of() { echo "build/$1/tests/win32/quiz_win32_driver.exe"; }
-
-passed=0
-failed=0
-# Runs one test step; its output is shown, its exit code counted.
-step() {
-  local name=$1
-  shift
-  echo "== $name"
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    echo "FAIL $name"
-    failed=$((failed + 1))
-  fi
-}
-
-# Reports a failed setup step in one line with the tail of its log, and
-# stops: nothing after it could be trusted.
-setup_failed() {
-  local name=$1 log=$2
-  echo "win32: setup step '$name' failed; the end of $log:"
-  tail -n 15 "$log" 2>/dev/null | sed 's/^/  | /'
-  exit 1
-}
-
-# Runs one setup step with its output in a log of its own.
-setup() {
-  local name=$1 log=$logs/$1.log
-  shift
-  "$@" >"$log" 2>&1 || setup_failed "$name" "$log"
-}
 
 check_objdump() {
   local program=$1 format=$2 headers
@@ -81,26 +50,6 @@ check_program() {
 }
 
 # --- Which program to play ------------------------------------------------------
-
-# Whether this machine runs 32-bit x86 code, found by running some: a tiny
-# static program that only exits with 42. A kernel without IA-32 emulation
-# refuses to start it.
-runs_32bit_code() {
-  local dir=$work/probe32
-  mkdir -p "$dir"
-  cat >"$dir/exit.s" <<'ASM'
-.globl _start
-_start:
-  movl $1, %eax
-  movl $42, %ebx
-  int $0x80
-ASM
-  as --32 -o "$dir/exit.o" "$dir/exit.s" && ld -m elf_i386 -o "$dir/exit" "$dir/exit.o" ||
-    return 1
-  local code=0
-  "$dir/exit" 2>"$dir/run.log" || code=$?
-  [ "$code" -eq 42 ]
-}
 
 # 32-bit Wine needs Debian's i386 architecture, which install_missing adds.
 # If the install fails, the architecture is taken back out, so that a broken
@@ -149,16 +98,7 @@ choose_program() {
 
 # --- Wine ---------------------------------------------------------------------
 
-work=
 app_pid=
-
-cleanup() {
-  if [ -n "${WINEPREFIX:-}" ]; then
-    wineserver -k 2>/dev/null || true
-  fi
-  stop_screen
-  if [ -n "$work" ]; then rm -rf "$work"; fi
-}
 
 # The prefix's settings: without a window manager Wine waits on closing a
 # window unless it manages its windows itself; where Windows has Times New
@@ -246,7 +186,7 @@ close_and_wait() {
 }
 
 run_under_wine() {
-  start_screen "$SCREEN" 2>"$logs/xvfb.log" || setup_failed Xvfb "$logs/xvfb.log"
+  start_wine_screen
   local started=$SECONDS
   make_prefix
   echo "win32: $wine_arch Wine prefix ready in $((SECONDS - started)) s"
