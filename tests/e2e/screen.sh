@@ -27,9 +27,13 @@ start_screen() {
   export DISPLAY=":$display"
 }
 
-# A tool can slow the start a lot, hence the long wait.
+# Finds the window by the caption the program's table gives it, taken as
+# it is, not as a pattern. A tool can slow the start a lot, hence the long wait.
 find_window() {
-  window=$(timeout 120 xdotool search --sync --onlyvisible --name 'Велмора' | head -n 1) ||
+  local caption
+  # shellcheck disable=SC2016 # the dollar is sed's, not the shell's
+  caption=$("$probe" title | sed 's/[][\.*^$()+?{}|]/\\&/g')
+  window=$(timeout 120 xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1) ||
     fail "no window appeared"
 }
 
