@@ -9,7 +9,7 @@ as_root() {
 }
 
 # Installs those of the named packages that are not installed yet, and says
-# which. A name with an architecture (wine32:i386) first makes Debian take
+# which; fails when one of them cannot be installed. A name with an architecture (wine32:i386) first makes Debian take
 # packages of that architecture.
 install_missing() {
   local missing=() pkg arch
@@ -26,7 +26,10 @@ install_missing() {
       dpkg --print-foreign-architectures | grep -qx "$arch" ||
       as_root dpkg --add-architecture "$arch"
   done
-  as_root apt-get -o DPkg::Lock::Timeout=600 update -q
+  # One index that fails to download (a mirror in the middle of a sync) need
+  # not stop the rest: the install below says so if a package is not found.
+  as_root apt-get -o DPkg::Lock::Timeout=600 update -q ||
+    echo "${0##*/}: apt-get update failed; installing from the package lists there are" >&2
   as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -q \
     --no-install-recommends "${missing[@]}"
 }
