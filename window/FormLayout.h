@@ -260,6 +260,13 @@ inline constexpr auto kTabOrder = [] {
 }();
 static_assert(detail::IdsAreUnique(), "every control needs its own name and index");
 static_assert(detail::ContainersComeFirst(), "containers are frames listed before their controls");
+static_assert(RowOf(kHeading) < kControls.size() && RowOf(kFeedbackBox) < kControls.size() &&
+                  RowOf(kQuotationBox) < kControls.size() &&
+                  RowOf(kRightCount) < kControls.size() && RowOf(kWrongCount) < kControls.size() &&
+                  RowOf(kExplanationList) < kControls.size(),
+              "every role names a control of the table");
+static_assert(RowOf(ControlId{"NoSuchControl", 0}) == kControls.size(),
+              "a name the table lacks has no row");
 
 // Twips to pixels at 96 dpi, to the nearest.
 constexpr int ToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
