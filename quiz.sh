@@ -93,13 +93,11 @@ build() {
 case "${1:-}" in
   run)
     # Only the program: the tests and what they need wait for "test".
-    if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-      install_missing "${RUN_PACKAGES[@]}"
-      build -DBUILD_TESTING=OFF
-      exec "$program"
-    fi
+    display="${DISPLAY:-}${WAYLAND_DISPLAY:-}"
+    [ -z "$display" ] || HEADLESS_PACKAGES=()
     install_missing "${RUN_PACKAGES[@]}" "${HEADLESS_PACKAGES[@]}"
     build -DBUILD_TESTING=OFF
+    [ -z "$display" ] || exec "$program"
     run_headless
     ;;
   test)

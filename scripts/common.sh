@@ -9,7 +9,7 @@ as_root() {
 }
 
 # Installs those of the named packages that are not installed yet, and says
-# which. A name with an architecture (wine32:i386) first makes Debian take
+# which; fails when one of them cannot be installed. A name with an architecture (wine32:i386) first makes Debian take
 # packages of that architecture.
 install_missing() {
   local missing=() pkg arch

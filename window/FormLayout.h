@@ -147,26 +147,30 @@ inline constexpr std::array kFixedControls{
 
 namespace detail {
 
-constexpr Control NameOption(int i) {
-    const quiz::AnswerPair& pair = quiz::AnswerKey[static_cast<std::size_t>(i)];
+// An option button on a row of its column's frame.
+constexpr Control OptionButton(ControlId id, ControlId frame, std::string_view caption, int row,
+                               int width, Rgb back, int tabIndex) {
     return {Kind::OptionButton,
-            Option1(i),
-            Frame1(0),
-            pair.name,
-            {kOptionLeft, kOptionRowHeight * pair.nameRow, kNameWidth, kOptionRowHeight},
-            kNameBack,
-            kNameTabIndex[static_cast<std::size_t>(i)]};
+            id,
+            frame,
+            caption,
+            {kOptionLeft, kOptionRowHeight * row, width, kOptionRowHeight},
+            back,
+            tabIndex};
+}
+
+constexpr Control NameOption(int i) {
+    const auto n = static_cast<std::size_t>(i);
+    const quiz::AnswerPair& pair = quiz::AnswerKey[n];
+    return OptionButton(Option1(i), Frame1(0), pair.name, pair.nameRow, kNameWidth, kNameBack,
+                        kNameTabIndex[n]);
 }
 
 constexpr Control PlaceOption(int i) {
-    const quiz::AnswerPair& pair = quiz::AnswerKey[static_cast<std::size_t>(i)];
-    return {Kind::OptionButton,
-            Option2(i),
-            Frame1(1),
-            pair.place,
-            {kOptionLeft, kOptionRowHeight * pair.placeRow, kPlaceWidth, kOptionRowHeight},
-            kPlaceBack,
-            kPlaceTabIndex[static_cast<std::size_t>(i)]};
+    const auto n = static_cast<std::size_t>(i);
+    const quiz::AnswerPair& pair = quiz::AnswerKey[n];
+    return OptionButton(Option2(i), Frame1(1), pair.place, pair.placeRow, kPlaceWidth, kPlaceBack,
+                        kPlaceTabIndex[n]);
 }
 
 // The pair shown on a row of the countries column.
@@ -256,6 +260,13 @@ inline constexpr auto kTabOrder = [] {
 }();
 static_assert(detail::IdsAreUnique(), "every control needs its own name and index");
 static_assert(detail::ContainersComeFirst(), "containers are frames listed before their controls");
+static_assert(RowOf(kHeading) < kControls.size() && RowOf(kFeedbackBox) < kControls.size() &&
+                  RowOf(kQuotationBox) < kControls.size() &&
+                  RowOf(kRightCount) < kControls.size() && RowOf(kWrongCount) < kControls.size() &&
+                  RowOf(kExplanationList) < kControls.size(),
+              "every role names a control of the table");
+static_assert(RowOf(ControlId{"NoSuchControl", 0}) == kControls.size(),
+              "a name the table lacks has no row");
 
 // Twips to pixels at 96 dpi, to the nearest.
 constexpr int ToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }

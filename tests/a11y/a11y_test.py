@@ -8,31 +8,32 @@ sends, and checks both what the controls say afterwards and that the events
 a screen reader speaks from did arrive. Exit status 0 only if all checks hold.
 """
 
+import json
+import subprocess
 import sys
 import time
 
 import pyatspi
 from gi.repository import Atspi, GLib
 
-TITLE_PART = "Велмора"
+# The window's caption and the texts of its controls, from the program's own
+# table through the probe named by the first argument. The option captions
+# are in pair order, exact to the blank: pair i is NAMES[i] with PLACES[i].
+# They are what a screen reader reads, so they are the names.
+TEXTS = json.loads(subprocess.run([sys.argv[1], "texts"], check=True, capture_output=True,
+                                  text=True).stdout)
+TITLE = TEXTS["title"]
+NAMES, PLACES = TEXTS["names"], TEXTS["places"]
 
-# The option captions in pair order, exact to the blank: pair i is NAMES[i]
-# with PLACES[i]. They are what a screen reader reads, so they are the names.
-NAMES = ["Кедрова", "Културна", "Мирна", "на астрите", "на карамфилите", "на лалетата",
-         "на розите ", "Нежна", "Октомврийска", "Оранжева", "Пееща", "Славна"]
-PLACES = ["Ливан 2005", "Китай 1966-1976", "ГДР 1989/1990", "Унгария 1918",
-          "Португалия 1974", "Киргистан 2005", "Грузия 2003", "Чехословакия  1989",
-          "Русия 1917 ", "Украйна 2004", "Прибалтийски републики 1987-1991", "Англия 1688 "]
+HEADING = TEXTS["heading"]
+NAMES_FRAME = TEXTS["names_frame"]
+PLACES_FRAME = TEXTS["places_frame"]
+CHECK, CLEAR = TEXTS["check"], TEXTS["clear"]
+TEXT_BOX = TEXTS["text_box"]
 
-HEADING = "История - революции"
-NAMES_FRAME = "Име на революция"
-PLACES_FRAME = " Страна, година/период"
-CHECK, CLEAR = "Провери", "Чисти"
-TEXT_BOX = "Съобщение"
-
-RIGHT_TEXT = "Правилно!\n\n"
-WRONG_TEXT = "Грешен отговор - опитайте отново.\n"
-PROMPT_TEXT = "Направете своя избор!"
+RIGHT_TEXT = TEXTS["right_verdict"] + "\n\n"
+WRONG_TEXT = TEXTS["wrong_verdict"] + "\n"
+PROMPT_TEXT = TEXTS["prompt"]
 
 WAIT_S = 3.0    # longest wait for the events an action should cause
 SETTLE_S = 0.3  # then this long for any that trail behind
@@ -75,7 +76,7 @@ def find_window():
             if app is None:
                 continue
             for child in app:
-                if child is not None and TITLE_PART in (child.name or ""):
+                if child is not None and child.name == TITLE:
                     return app, child
         time.sleep(0.1)
     return None, None
@@ -179,7 +180,7 @@ def flat(text):
 def main():
     app, window = find_window()
     if window is None:
-        print(f"FAIL: no application with a window titled ...{TITLE_PART}...")
+        print(f"FAIL: no application with a window titled {TITLE!r}")
         return 1
     # Read what the program says now, never what an earlier event left in
     # the client's cache: a missing event must not hide a stale answer.
@@ -220,7 +221,8 @@ def main():
             check({"enabled", "sensitive", "showing", "focusable"} <= st and "checked" not in st,
                   f"radio {r.name!r} starts enabled, showing, focusable, not checked")
     check(len(radios) == 24, f"24 distinct option buttons (found {len(radios)})")
-    check("на розите " in radios, "'на розите ' keeps its trailing blank")
+    blanks = [c for c in NAMES + PLACES if c.endswith(" ")]
+    check(blanks and all(c in radios for c in blanks), f"{blanks!r} keep their trailing blanks")
 
     buttons = {b.name: b for b in children(window, "push button")}
     check(sorted(buttons) == sorted([CHECK, CLEAR]),
@@ -247,7 +249,7 @@ def main():
         check(box.name == TEXT_BOX, f"the text box is named {TEXT_BOX!r}: {box.name!r}")
         check({"multi line", "read only"} <= states_of(box), "the text box is multi-line, read-only")
 
-    needed = [radios.get(n) for n in ("Оранжева", "Украйна 2004", "Мирна", "Ливан 2005")]
+    needed = [radios.get(n) for n in (NAMES[9], PLACES[9], NAMES[2], PLACES[0])]
     if None in needed or not box or not right_label or not wrong_label or len(buttons) != 2:
         print("\nFAIL: controls missing; cannot play")
         return 1
@@ -261,7 +263,7 @@ def main():
     # moment before the first action so no event is dropped on the way.
     pump(wait=0.5)
 
-    print("\nRight pair: 'Оранжева' with 'Украйна 2004', then Check")
+    print(f"\nRight pair: {NAMES[9]!r} with {PLACES[9]!r}, then Check")
     for radio in (orange, ukraine):
         mark = log.mark()
         toggle(radio)
@@ -280,8 +282,8 @@ def main():
         check(not {"enabled", "sensitive", "checked"} & st,
               f"{radio.name!r} is no longer enabled, sensitive or checked: {sorted(st)}")
     inserts = expect_event(log, mark, "object:text-changed:insert", box, what="the verdict")
-    check(any(flat(e["text"]).startswith("Правилно!") for e in inserts),
-          "an insert into the text box carries 'Правилно!'")
+    check(any(flat(e["text"]).startswith(TEXTS["right_verdict"]) for e in inserts),
+          f"an insert into the text box carries {TEXTS['right_verdict']!r}")
     expect_event(log, mark, "object:property-change:accessible-name", right_label,
                  what="count changed")
     check(not log.since(mark, "object:property-change:accessible-name", wrong_label),
@@ -290,7 +292,7 @@ def main():
         expect_event(log, mark, "object:state-changed:checked", radio, 0, "pair done")
         expect_event(log, mark, "object:state-changed:sensitive", radio, 0, "pair done")
 
-    print("\nWrong pair: 'Мирна' with 'Ливан 2005', then Check")
+    print(f"\nWrong pair: {NAMES[2]!r} with {PLACES[0]!r}, then Check")
     for radio in (peaceful, lebanon):
         mark = log.mark()
         toggle(radio)
@@ -307,8 +309,8 @@ def main():
     for radio in (peaceful, lebanon):
         check({"enabled", "sensitive"} <= states_of(radio), f"{radio.name!r} stays enabled")
     inserts = expect_event(log, mark, "object:text-changed:insert", box, what="the verdict")
-    check(any(flat(e["text"]).startswith("Грешен отговор") for e in inserts),
-          "an insert into the text box carries 'Грешен отговор'")
+    check(any(flat(e["text"]).startswith(TEXTS["wrong_verdict"]) for e in inserts),
+          f"an insert into the text box carries {TEXTS['wrong_verdict']!r}")
     expect_event(log, mark, "object:property-change:accessible-name", wrong_label,
                  what="count changed")
     check(not log.since(mark, "object:property-change:accessible-name", right_label),

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The real program on a virtual screen, read and played only the way a screen
 # reader does it, through AT-SPI:
-#   run.sh PROGRAM SCRIPT
+#   run.sh PROGRAM SCRIPT X11_PROBE
 # Starts a virtual screen and a private D-Bus session with the accessibility
-# bus, then the program, then SCRIPT (Python with pyatspi). SCRIPT's exit
-# status is the result; everything started here is stopped on the way out.
+# bus, then the program, then SCRIPT (Python with pyatspi), which takes the
+# texts it expects from X11_PROBE. SCRIPT's exit status is the result;
+# everything started here is stopped on the way out.
 set -euo pipefail
-program=$1 script=$2
+program=$1 script=$2 probe=$3
 # shellcheck source-path=SCRIPTDIR source=../e2e/screen.sh
 source "$(dirname "$0")/../e2e/screen.sh"
 in_own_session 90 "$0" "$@"
@@ -35,6 +36,6 @@ quiz_pid=$!
 
 # Debian's pyatspi belongs to the system Python, not to another one on PATH.
 status=0
-timeout -k 5 60 /usr/bin/python3 "$script" || status=$?
+timeout -k 5 60 /usr/bin/python3 "$script" "$probe" || status=$?
 kill -0 "$quiz_pid" 2>/dev/null || fail "the program ended during the test"
 exit "$status"

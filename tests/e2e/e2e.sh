@@ -19,7 +19,7 @@ find_window
 title=$(xdotool getwindowname "$window")
 [ "$title" = "$("$probe" title)" ] || fail "title is '$title'"
 eval "$(xdotool getwindowgeometry --shell "$window")"
-[ "$WIDTH"x"$HEIGHT" = 458x439 ] || fail "window is ${WIDTH}x${HEIGHT}"
+[ "$WIDTH"x"$HEIGHT" = "$("$probe" size)" ] || fail "window is ${WIDTH}x${HEIGHT}"
 echo "window $window: '$title' ${WIDTH}x${HEIGHT}"
 
 shot() { import -window "$window" "$out/$1.png"; }

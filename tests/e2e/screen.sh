@@ -57,9 +57,13 @@ in_own_session() {
   exec timeout -k 5 "$seconds" dbus-run-session -- env QUIZ_IN_SESSION=1 "$@"
 }
 
-# A tool can slow the start a lot, hence the long wait.
+# Finds the window by the caption the program's table gives it, taken as
+# it is, not as a pattern. A tool can slow the start a lot, hence the long wait.
 find_window() {
-  window=$(timeout 120 xdotool search --sync --onlyvisible --name 'Велмора' | head -n 1) ||
+  local caption
+  # shellcheck disable=SC2016 # the dollar is sed's, not the shell's
+  caption=$("$probe" title | sed 's/[][\.*^$()+?{}|]/\\&/g')
+  window=$(timeout 120 xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1) ||
     fail "no window appeared"
 }
 

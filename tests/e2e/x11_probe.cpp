@@ -6,6 +6,9 @@
 //   x11_probe back NAME INDEX    prints "#RRGGBB", the control's back colour
 //   x11_probe close WINDOW_ID    sends WM_DELETE_WINDOW
 //   x11_probe title              prints the caption the window must carry
+//   x11_probe size               prints "WxH", the window's client size
+//   x11_probe texts              prints, as JSON, the texts a screen reader
+//                                meets: title, captions, the box's name, verdicts
 #include <X11/Xlib.h>
 
 #include <cstdio>
@@ -13,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "quiz/QuizTexts.h"
 #include "window/FormLayout.h"
 
 namespace {
@@ -23,6 +27,49 @@ const form::Control* Lookup(const char* name, const char* index) {
     for (const form::Control& row : form::kControls)
         if (row.id.name == std::string_view(name) && row.id.index == std::atoi(index)) return &row;
     return nullptr;
+}
+
+std::string Json(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x",
+                          static_cast<unsigned>(static_cast<unsigned char>(c)));
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
+// The captions of one group's option buttons, in pair order.
+std::string Captions(form::ControlId (*option)(int)) {
+    std::string list = "[";
+    for (int i = 0; i < quiz::kPairCount; ++i)
+        list += (i ? ", " : "") + Json(form::At(option(i)).text);
+    return list + "]";
+}
+
+int Texts() {
+    auto text = [](form::ControlId id) { return Json(form::At(id).text); };
+    std::printf(
+        "{\"title\": %s, \"names\": %s, \"places\": %s, \"heading\": %s,\n"
+        " \"names_frame\": %s, \"places_frame\": %s, \"check\": %s, \"clear\": %s,\n"
+        " \"text_box\": %s, \"right_verdict\": %s, \"wrong_verdict\": %s, \"prompt\": %s}\n",
+        Json(form::WindowCaption()).c_str(), Captions(form::Option1).c_str(),
+        Captions(form::Option2).c_str(), text(form::kHeading).c_str(),
+        text(form::Frame1(0)).c_str(), text(form::Frame1(1)).c_str(),
+        text(form::Command1(form::kCheckButton)).c_str(),
+        text(form::Command1(form::kClearButton)).c_str(),
+        Json(form::At(form::kFeedbackBox).accessibleName).c_str(),
+        Json(quiz::text::RightVerdict).c_str(), Json(quiz::text::WrongVerdict).c_str(),
+        Json(quiz::text::Prompt).c_str());
+    return 0;
 }
 
 int Close(const char* windowId) {
@@ -49,10 +96,17 @@ int main(int argc, char* argv[]) {
         std::printf("%s\n", form::WindowCaption().c_str());
         return 0;
     }
+    if (verb == "size") {
+        std::printf("%dx%d\n", form::ToPixels(form::kWindowProps.clientWidth),
+                    form::ToPixels(form::kWindowProps.clientHeight));
+        return 0;
+    }
+    if (verb == "texts") return Texts();
     const form::Control* row = argc == 4 ? Lookup(argv[2], argv[3]) : nullptr;
     if (!row) {
-        std::fprintf(stderr,
-                     "usage: x11_probe point|rect|back NAME INDEX | close WINDOW_ID | title\n");
+        std::fprintf(
+            stderr,
+            "usage: x11_probe point|rect|back NAME INDEX | close WINDOW_ID | title|size|texts\n");
         return 2;
     }
     const form::PixelRect r = form::PixelsInWindow(*row);

@@ -1,5 +1,6 @@
 #include "Probe.h"
 
+#include "window/win32/TextConversion.h"
 #include "window/win32/WindowIds.h"
 
 namespace {
@@ -23,16 +24,6 @@ std::wstring ClassOf(HWND hwnd) {
 
 }  // namespace
 
-std::string ToUtf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), length, nullptr, nullptr);
-    return utf8;
-}
-
 Probe::Probe(DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     // Found once shown: before that its controls read as hidden.
@@ -52,8 +43,8 @@ HWND Probe::Control(form::ControlId id) const {
 Probe::Reading Probe::Read(form::ControlId id) const {
     const HWND control = Control(id);
     Reading reading;
-    reading.className = ToUtf8(ClassOf(control));
-    reading.text = ToUtf8(TextOf(control));
+    reading.className = form::win32::Narrow(ClassOf(control));
+    reading.text = form::win32::Narrow(TextOf(control));
     reading.style = GetWindowLongPtrW(control, GWL_STYLE);
     const auto type = reading.style & BS_TYPEMASK;
     if (reading.className == "Button" && (type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON))
@@ -65,7 +56,7 @@ Probe::Reading Probe::Read(form::ControlId id) const {
     return reading;
 }
 
-std::string Probe::Caption() const { return ToUtf8(TextOf(window_)); }
+std::string Probe::Caption() const { return form::win32::Narrow(TextOf(window_)); }
 
 SIZE Probe::ClientSize() const {
     RECT client{};

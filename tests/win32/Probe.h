@@ -41,5 +41,3 @@ public:
 private:
     HWND window_ = nullptr;
 };
-
-std::string ToUtf8(const std::wstring& text);

@@ -15,6 +15,7 @@
 #include "GamePhases.h"
 #include "LayoutPhase.h"
 #include "Probe.h"
+#include "window/win32/TextConversion.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ int wmain(int argc, wchar_t* argv[]) {
         std::fputs("usage: driver layout|keys|play|after-click|close\n", stderr);
         return 2;
     }
-    const std::string phase = ToUtf8(argv[1]);
+    const std::string phase = form::win32::Narrow(argv[1]);
     const Probe probe(kFindTimeoutMs);
     Checks checks;
     checks.Expect(probe.Handle() != nullptr, "found the quiz window");
