@@ -11,7 +11,7 @@
 #include "CreationOrder.h"
 #include "Dpi.h"
 #include "FormUnits.h"
-#include "NamedAccessible.h"
+#include "AccessibleControl.h"
 #include "PushButtonPainter.h"
 #include "ResourceIds.h"
 #include "TextConversion.h"
@@ -140,10 +140,13 @@ LRESULT MainWindow::OnControlMessage(HWND control, UINT message, WPARAM wParam, 
     const form::Control& source = form::kControls[row];
     switch (message) {
         case WM_GETOBJECT:
-            // The object id travels in the low 32 bits.
-            if (static_cast<LONG>(lParam) == OBJID_CLIENT && !source.accessibleName.empty())
-                if (const LRESULT answer =
-                        NamedAccessible::Answer(control, wParam, Widen(source.accessibleName)))
+            // The object id travels in the low 32 bits. A frame is the group
+            // of the option buttons it holds.
+            if (static_cast<LONG>(lParam) == OBJID_CLIENT &&
+                (!source.accessibleName.empty() || source.kind == Kind::Frame))
+                if (const LRESULT answer = AccessibleControl::Answer(
+                        control, wParam, Widen(source.accessibleName),
+                        source.kind == Kind::Frame ? ROLE_SYSTEM_GROUPING : 0))
                     return answer;
             break;
         case WM_COMMAND:

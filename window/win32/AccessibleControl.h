@@ -7,19 +7,20 @@
 #include <string>
 
 // What a screen reader asks a control for, answered by the control's
-// standard accessible object except for its name, which comes from the form
-// table. Windows and Wine both honour an object handed out for WM_GETOBJECT.
+// standard accessible object except for the name or role the window gives
+// it. Windows and Wine both honour an object handed out for WM_GETOBJECT.
 namespace form::win32 {
 
 // A COM object is deleted by its own Release, never through the interface,
 // which has no virtual destructor.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
-class NamedAccessible final : public IAccessible {
+class AccessibleControl final : public IAccessible {
 public:
     // The object for WM_GETOBJECT's OBJID_CLIENT, ready to return from the
-    // window procedure; 0 if the standard object could not be made.
-    static LRESULT Answer(HWND control, WPARAM flags, const std::wstring& name);
+    // window procedure; 0 if the standard object could not be made. An empty
+    // name or a role of 0 leaves the standard one.
+    static LRESULT Answer(HWND control, WPARAM flags, const std::wstring& name, long role);
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
@@ -60,13 +61,14 @@ public:
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override;
 
 private:
-    NamedAccessible(IAccessible* standard, std::wstring name);
-    ~NamedAccessible();
-    NamedAccessible(const NamedAccessible&) = delete;
-    NamedAccessible& operator=(const NamedAccessible&) = delete;
+    AccessibleControl(IAccessible* standard, std::wstring name, long role);
+    ~AccessibleControl();
+    AccessibleControl(const AccessibleControl&) = delete;
+    AccessibleControl& operator=(const AccessibleControl&) = delete;
 
     IAccessible* standard_;  // owned: released with this object
     std::wstring name_;
+    long role_;
     LONG references_ = 1;
 };
 #pragma GCC diagnostic pop
