@@ -21,7 +21,7 @@ constexpr int kSixDigits = 999999;
 struct Measure {
     std::string text;
     LONG fontHeight = 0;  // as the font was made: negative, in pixels
-    int width = 0;  // of the caption in the label's font
+    int width = 0;        // of the caption in the label's font
     int widthInFormFont = 0;
     int widthOneLarger = 0;  // in the label's font a pixel taller
     int available = 0;       // the label's client width

@@ -9,6 +9,7 @@
 #include "CaptionFit.h"
 #include "ControlNames.h"
 #include "TabOrder.h"
+#include "TextEvents.h"
 #include "quiz/AnswerKey.h"
 #include "window/FormLayout.h"
 #include "window/win32/WindowIds.h"
@@ -226,7 +227,8 @@ void Keys(Checks& checks, const Probe& probe) {
         InTabOrder({below, FirstOption(form::Frame1(1), none), form::Command1(form::kCheckButton),
                     form::Command1(form::kClearButton)});
     const auto next = std::find(stops.begin(), stops.end(), below) + 1;
-    checks.ExpectEqual(NameOf(probe.Focus()), Name(next == stops.end() ? form::kFeedbackBox : *next),
+    checks.ExpectEqual(NameOf(probe.Focus()),
+                       Name(next == stops.end() ? form::kFeedbackBox : *next),
                        "focus after Tab, Down, Tab");
     const HWND back = GetNextDlgTabItem(probe.Handle(), probe.Focus(), TRUE);
     checks.ExpectEqual(NameOf(back), Name(below), "Shift+Tab would go back to the checked name");
@@ -310,12 +312,12 @@ void AfterClick(Checks& checks, const Probe& probe) {
     Click(checks, probe, form::Option2(kLatePlace));
     expected.Pick(form::Option2(kLatePlace));
     const FinishedPairs none{};
-    checks.ExpectEqual(TabSequence(probe),
-                       ExpectedTabSequence({FirstOption(form::Frame1(0), none),
-                                            form::Option2(kLatePlace),
-                                            form::Command1(form::kCheckButton),
-                                            form::Command1(form::kClearButton)}),
-                       "tab order with " + Name(form::Option2(kLatePlace)) + " picked");
+    checks.ExpectEqual(
+        TabSequence(probe),
+        ExpectedTabSequence({FirstOption(form::Frame1(0), none), form::Option2(kLatePlace),
+                             form::Command1(form::kCheckButton),
+                             form::Command1(form::kClearButton)}),
+        "tab order with " + Name(form::Option2(kLatePlace)) + " picked");
     FullGame(checks, probe, expected);
 }
 
@@ -323,10 +325,20 @@ void Counts(Checks& checks, const Probe& probe) {
     Click(checks, probe, form::Command1(form::kClearButton));
     Expected expected;
     expected.Clear();
+    TextEvents events(probe.Handle());
     for (int n = 0; n < kWrongAnswers; ++n) {
         probe.Click(form::Command1(form::kCheckButton));
         expected.Wrong();
     }
     ExpectState(checks, probe, expected, std::to_string(kWrongAnswers) + " wrong answers");
+    // Each verdict and each count reaches a screen reader without the focus.
+    checks.ExpectEqual(
+        events.Count(probe.Control(form::kFeedbackBox), EVENT_OBJECT_VALUECHANGE, kWrongAnswers),
+        kWrongAnswers, "value changes of " + Name(form::kFeedbackBox));
+    checks.ExpectEqual(
+        events.Count(probe.Control(form::kWrongCount), EVENT_OBJECT_NAMECHANGE, kWrongAnswers),
+        kWrongAnswers, "name changes of " + Name(form::kWrongCount));
+    checks.ExpectEqual(events.Count(probe.Control(form::kRightCount), EVENT_OBJECT_NAMECHANGE, 0),
+                       0, "name changes of " + Name(form::kRightCount));
     CheckCaptionsFit(checks, probe.Dpi(), kWrongAnswers);
 }

@@ -72,11 +72,12 @@ std::string AccessibleName(const form::Control& row) {
 // presents itself as a group named by the frame's caption.
 void CheckForScreenReader(Checks& checks, const Probe& probe, const form::Control& row) {
     const std::string name = Name(row.id);
-    checks.ExpectEqual(probe.AccessibleName(row.id), AccessibleName(row), name + " accessible name");
+    checks.ExpectEqual(probe.AccessibleName(row.id), AccessibleName(row),
+                       name + " accessible name");
     if (row.kind == Kind::Frame)
-        checks.ExpectEqual(probe.AccessibleRole(row.id), long{ROLE_SYSTEM_GROUPING},
-                           name + " accessible role (grouping: " +
-                               std::to_string(ROLE_SYSTEM_GROUPING) + ")");
+        checks.ExpectEqual(
+            probe.AccessibleRole(row.id), long{ROLE_SYSTEM_GROUPING},
+            name + " accessible role (grouping: " + std::to_string(ROLE_SYSTEM_GROUPING) + ")");
     if (!(row.container == form::kWindow))
         checks.ExpectEqual(NameOf(GetParent(probe.Control(row.id))), Name(row.container),
                            name + " sits in its frame");

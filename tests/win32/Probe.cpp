@@ -100,8 +100,8 @@ bool Probe::ClickAnswered(form::ControlId id, UINT timeoutMs) const {
 }
 
 void Probe::PostKey(UINT key) const {
-    constexpr LPARAM kDown = 1;                  // repeat count
-    constexpr LPARAM kUp = 1 | (3 << 30);        // released, was down
+    constexpr LPARAM kDown = 1;            // repeat count
+    constexpr LPARAM kUp = 1 | (3 << 30);  // released, was down
     const HWND focus = Focus();
     PostMessageW(focus, WM_KEYDOWN, key, kDown);
     PostMessageW(focus, WM_KEYUP, key, kUp);
@@ -115,7 +115,8 @@ IAccessible* AccessibleOf(HWND control) {
     // __uuidof: MinGW's oleacc import library gives IID_IAccessible the
     // address of an import stub, not the interface id.
     if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                          __uuidof(IAccessible), reinterpret_cast<void**>(&object))))
+                                          __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object))))
         return nullptr;
     return object;
 }

@@ -10,8 +10,7 @@ bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CH
 
 }  // namespace
 
-LRESULT AccessibleControl::Answer(HWND control, WPARAM flags, const std::wstring& name,
-                                  long role) {
+LRESULT AccessibleControl::Answer(HWND control, WPARAM flags, const std::wstring& name, long role) {
     IAccessible* standard = nullptr;
     // __uuidof: MinGW's oleacc import library gives IID_IAccessible the
     // address of an import stub, not the interface id.
@@ -58,11 +57,11 @@ HRESULT AccessibleControl::GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) 
     return standard_->GetTypeInfo(index, lcid, info);
 }
 HRESULT AccessibleControl::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid,
-                                       DISPID* ids) {
+                                         DISPID* ids) {
     return standard_->GetIDsOfNames(iid, names, count, lcid, ids);
 }
 HRESULT AccessibleControl::Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params,
-                                VARIANT* result, EXCEPINFO* exception, UINT* argError) {
+                                  VARIANT* result, EXCEPINFO* exception, UINT* argError) {
     return standard_->Invoke(id, iid, lcid, flags, params, result, exception, argError);
 }
 
@@ -119,7 +118,7 @@ HRESULT AccessibleControl::accSelect(long flags, VARIANT child) {
     return standard_->accSelect(flags, child);
 }
 HRESULT AccessibleControl::accLocation(long* left, long* top, long* width, long* height,
-                                     VARIANT child) {
+                                       VARIANT child) {
     return standard_->accLocation(left, top, width, height, child);
 }
 HRESULT AccessibleControl::accNavigate(long direction, VARIANT start, VARIANT* end) {

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <windows.h>
-
 #include <oleacc.h>
+#include <windows.h>
 
 #include <string>
 

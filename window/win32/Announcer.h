@@ -1,8 +1,7 @@
 #pragma once
 
-#include <windows.h>
-
 #include <uiautomationcore.h>
+#include <windows.h>
 
 #include <string>
 
@@ -27,8 +26,7 @@ public:
 
 private:
     using HostProviderFn = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
-    using RaiseNotificationFn = HRESULT(WINAPI*)(IRawElementProviderSimple*, int, int, BSTR,
-                                                 BSTR);
+    using RaiseNotificationFn = HRESULT(WINAPI*)(IRawElementProviderSimple*, int, int, BSTR, BSTR);
 
     void Notify(HWND control, const std::wstring& text, int processing) const;
 

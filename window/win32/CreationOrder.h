@@ -34,9 +34,8 @@ inline constexpr auto kCreationOrder = detail::MakeCreationOrder();
 static_assert(std::all_of(kCreationOrder.begin(), kCreationOrder.end(),
                           [](std::size_t row) {
                               const Control& c = kControls[row];
-                              return detail::InWindow(c) ||
-                                     (At(c.container).kind == Kind::Frame &&
-                                      c.kind == Kind::OptionButton);
+                              return detail::InWindow(c) || (At(c.container).kind == Kind::Frame &&
+                                                             c.kind == Kind::OptionButton);
                           }),
               "only option buttons sit in frames");
 

@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include "AccessibleControl.h"
 #include "ControlFactory.h"
 #include "CreationOrder.h"
 #include "Dpi.h"
 #include "FormUnits.h"
-#include "AccessibleControl.h"
 #include "PushButtonPainter.h"
 #include "ResourceIds.h"
 #include "TextConversion.h"
@@ -90,7 +90,8 @@ LRESULT CALLBACK MainWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, L
 LRESULT CALLBACK MainWindow::ControlProcedure(HWND control, UINT message, WPARAM wParam,
                                               LPARAM lParam, UINT_PTR id, DWORD_PTR window) {
     if (message == WM_NCDESTROY) RemoveWindowSubclass(control, &MainWindow::ControlProcedure, id);
-    return reinterpret_cast<MainWindow*>(window)->OnControlMessage(control, message, wParam, lParam);
+    return reinterpret_cast<MainWindow*>(window)->OnControlMessage(control, message, wParam,
+                                                                   lParam);
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -170,8 +171,7 @@ LRESULT MainWindow::OnControlMessage(HWND control, UINT message, WPARAM wParam, 
         default:
             break;
     }
-    if (source.kind == Kind::OptionButton)
-        return OnOptionMessage(control, message, wParam, lParam);
+    if (source.kind == Kind::OptionButton) return OnOptionMessage(control, message, wParam, lParam);
     return DefSubclassProc(control, message, wParam, lParam);
 }
 
@@ -215,8 +215,8 @@ void MainWindow::CreateControls() {
     for (std::size_t position = 0; position < kCreationOrder.size(); ++position) {
         const std::size_t row = kCreationOrder[position];
         const form::ControlId container = form::kControls[row].container;
-        controls_[row] = CreateControl(container == form::kWindow ? hwnd_ : Control(container),
-                                       position);
+        controls_[row] =
+            CreateControl(container == form::kWindow ? hwnd_ : Control(container), position);
         SetWindowSubclass(controls_[row], &MainWindow::ControlProcedure, 0,
                           reinterpret_cast<DWORD_PTR>(this));
     }
@@ -289,8 +289,8 @@ void MainWindow::Pick(form::ControlId option) {
     const form::ControlId frame = form::At(option).container;
     for (const form::Control& row : form::kControls)
         if (row.container == frame)
-            SendMessageW(Control(row.id), BM_SETCHECK, row.id == option ? BST_CHECKED : BST_UNCHECKED,
-                         0);
+            SendMessageW(Control(row.id), BM_SETCHECK,
+                         row.id == option ? BST_CHECKED : BST_UNCHECKED, 0);
     const auto pair = static_cast<quiz::PairIndex>(option.index);
     if (option == form::Option1(pair))
         state_.PickName(pair);

@@ -1,6 +1,5 @@
-#include <windows.h>
-
 #include <objbase.h>
+#include <windows.h>
 
 #include "MainWindow.h"
 #include "MessageLoop.h"
