@@ -230,6 +230,8 @@ void Keys(Checks& checks, const Probe& probe) {
     checks.ExpectEqual(NameOf(probe.Focus()),
                        Name(next == stops.end() ? form::kFeedbackBox : *next),
                        "focus after Tab, Down, Tab");
+    checks.ExpectEqual(CheckedIndex(probe, form::Option2(0)), -1,
+                       "Tab into the countries picked none");
     const HWND back = GetNextDlgTabItem(probe.Handle(), probe.Focus(), TRUE);
     checks.ExpectEqual(NameOf(back), Name(below), "Shift+Tab would go back to the checked name");
     CheckArrowWalk(checks, probe);

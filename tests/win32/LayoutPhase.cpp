@@ -96,6 +96,11 @@ void CheckControl(Checks& checks, const Probe& probe, const form::Control& row, 
     checks.ExpectEqual(reading.checked, false, name + " checked");
     checks.ExpectEqual(Show(reading.rect), Show(ExpectedRect(row, dpi)), name + " position");
     if (row.visible) CheckForScreenReader(checks, probe, row);
+    // The dialog keys select the whole text of a box that asks for it.
+    if (row.kind == Kind::TextBox)
+        checks.ExpectEqual(
+            (SendMessageW(probe.Control(row.id), WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0, false,
+            name + ": Tab into it selects nothing");
 }
 
 void CheckWindow(Checks& checks, const Probe& probe, int dpi) {
