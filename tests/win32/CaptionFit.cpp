@@ -2,12 +2,15 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <utility>
 
 #include "ControlNames.h"
 #include "Probe.h"
 #include "window/FormLayout.h"
+#include "window/win32/FittingLabel.h"
 #include "window/win32/MainWindow.h"
 #include "window/win32/TextConversion.h"
 #include "window/win32/WindowIds.h"
@@ -15,7 +18,7 @@
 namespace {
 
 // The most right answers the quiz counts, and a wrong count of six digits.
-constexpr int kMostRight = 32767;
+constexpr int kMostRight = std::numeric_limits<std::int16_t>::max();
 constexpr int kSixDigits = 999999;
 
 struct Measure {
@@ -27,24 +30,9 @@ struct Measure {
     int available = 0;       // the label's client width
 };
 
-int TextWidth(HDC dc, HFONT font, const std::wstring& text) {
-    const HGDIOBJ previous = SelectObject(dc, font);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, previous);
-    return size.cx;
-}
-
-std::wstring TextOf(HWND label) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(label)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(label, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 Measure Read(HWND label, HFONT formFont) {
     Measure m;
-    const std::wstring text = TextOf(label);
+    const std::wstring text = form::win32::WindowText(label);
     m.text = ToUtf8(text);
     const auto font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
     LOGFONTW logFont{};
@@ -54,11 +42,11 @@ Measure Read(HWND label, HFONT formFont) {
     GetClientRect(label, &client);
     m.available = client.right;
     const HDC dc = GetDC(label);
-    m.width = TextWidth(dc, font, text);
-    m.widthInFormFont = TextWidth(dc, formFont, text);
+    m.width = form::win32::TextWidth(dc, font, text);
+    m.widthInFormFont = form::win32::TextWidth(dc, formFont, text);
     logFont.lfHeight -= 1;
     const HFONT larger = CreateFontIndirectW(&logFont);
-    m.widthOneLarger = TextWidth(dc, larger, text);
+    m.widthOneLarger = form::win32::TextWidth(dc, larger, text);
     DeleteObject(larger);
     ReleaseDC(label, dc);
     return m;

@@ -9,8 +9,6 @@
 
 namespace form::win32 {
 
-namespace {
-
 int TextWidth(HDC dc, HFONT font, const std::wstring& text) {
     const HGDIOBJ previous = SelectObject(dc, font);
     SIZE size{};
@@ -18,6 +16,8 @@ int TextWidth(HDC dc, HFONT font, const std::wstring& text) {
     SelectObject(dc, previous);
     return size.cx;
 }
+
+namespace {
 
 // The font scaled down by the overshoot, then a pixel at a time: glyph
 // widths do not shrink exactly in step with the height.

@@ -2,9 +2,14 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "GdiObject.h"
 
 namespace form::win32 {
+
+// The width of a line of text in a font, in pixels.
+int TextWidth(HDC dc, HFONT font, const std::wstring& text);
 
 // Keeps a label's caption from running past its edges: a caption wider than
 // the label, such as a count that has grown to several digits, is shown in a
