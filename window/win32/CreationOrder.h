@@ -31,11 +31,10 @@ constexpr auto MakeCreationOrder() {
 
 inline constexpr auto kCreationOrder = detail::MakeCreationOrder();
 
-static_assert(std::all_of(kCreationOrder.begin(), kCreationOrder.end(),
-                          [](std::size_t row) {
-                              const Control& c = kControls[row];
-                              return detail::InWindow(c) || (At(c.container).kind == Kind::Frame &&
-                                                             c.kind == Kind::OptionButton);
+// A frame passes on its children's notifications as an option button's.
+static_assert(std::all_of(kControls.begin(), kControls.end(),
+                          [](const Control& c) {
+                              return detail::InWindow(c) || c.kind == Kind::OptionButton;
                           }),
               "only option buttons sit in frames");
 
