@@ -25,6 +25,8 @@ constexpr int kWrongAnswers = 105;  // a three-digit count, wider than its label
 constexpr DWORD kAnswerMs = 5000;
 constexpr DWORD kPollMs = 20;
 
+// A row in the middle of a column.
+constexpr int kSkippedRow = 6;
 // A country whose tab index comes after both push buttons.
 constexpr int kLatePlace = 1;
 static_assert(form::At(form::Option2(kLatePlace)).tabIndex >
@@ -342,5 +344,14 @@ void Counts(Checks& checks, const Probe& probe) {
         kWrongAnswers, "name changes of " + Name(form::kWrongCount));
     checks.ExpectEqual(events.Count(probe.Control(form::kRightCount), EVENT_OBJECT_NAMECHANGE, 0),
                        0, "name changes of " + Name(form::kRightCount));
+
+    // Down steps over a finished pair's row.
+    const int finished = OnRow(form::Frame1(1), kSkippedRow).index;
+    PlayPair(checks, probe, expected, finished, finished);
+    Click(checks, probe, OnRow(form::Frame1(1), kSkippedRow - 1));
+    probe.PostKey(VK_DOWN);
+    const bool skipped = WaitForPick(probe, OnRow(form::Frame1(1), kSkippedRow + 1));
+    checks.Expect(skipped, "Down over the finished row " + std::to_string(kSkippedRow) +
+                               " went to " + NameOf(probe.Focus()));
     CheckCaptionsFit(checks, probe.Dpi(), kWrongAnswers);
 }

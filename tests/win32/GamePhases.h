@@ -18,6 +18,6 @@ void Play(Checks& checks, const Probe& probe);
 // order with a late country picked and a full game.
 void AfterClick(Checks& checks, const Probe& probe);
 
-// Clear, then wrong answers until the count has three digits; then how the
-// count captions fit their labels.
+// Clear, then wrong answers until the count has three digits; Down over a
+// finished pair; then how the count captions fit their labels.
 void Counts(Checks& checks, const Probe& probe);
