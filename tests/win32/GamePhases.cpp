@@ -1,12 +1,15 @@
 #include "GamePhases.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "CaptionFit.h"
 #include "ControlNames.h"
 #include "TabOrder.h"
+#include "TextEvents.h"
 #include "quiz/AnswerKey.h"
 #include "window/FormLayout.h"
 #include "window/win32/WindowIds.h"
@@ -16,6 +19,18 @@ using form::ControlId;
 namespace {
 
 constexpr int kPairs = quiz::kPairCount;
+constexpr int kWrongAnswers = 105;  // a three-digit count, wider than its label at first
+// A message the window takes in turn with its input is answered within this,
+// unless the window hangs.
+constexpr DWORD kAnswerMs = 5000;
+constexpr DWORD kPollMs = 20;
+
+// A row in the middle of a column.
+constexpr int kSkippedRow = 6;
+// A country whose tab index comes after both push buttons.
+constexpr int kLatePlace = 1;
+static_assert(form::At(form::Option2(kLatePlace)).tabIndex >
+              form::At(form::Command1(form::kClearButton)).tabIndex);
 
 const std::string kRightFeedback = "Правилно!\r\n\r\n";
 const std::string kWrongFeedback = "Грешен отговор - опитайте отново.\r\n";
@@ -114,11 +129,72 @@ void PlayPair(Checks& checks, const Probe& probe, Expected& expected, int name, 
                 "pair " + Name(form::Option1(name)) + " + " + Name(form::Option2(place)));
 }
 
-// Which name the Down key picked in the keys phase.
-int KeyboardPick(const Probe& probe) {
+// The checked button of one frame's array, such as Option1; -1 if none is.
+int CheckedIndex(const Probe& probe, ControlId first) {
     for (int i = 0; i < kPairs; ++i)
-        if (probe.Read(form::Option1(i)).checked) return i;
+        if (probe.Read({first.name, i}).checked) return i;
     return -1;
+}
+
+// The option button of a frame on a row, 1 at the top.
+ControlId OnRow(ControlId frame, int row) {
+    for (const form::Control& c : form::kControls)
+        if (c.container == frame && c.rect.top == row * form::kOptionRowHeight) return c.id;
+    return form::kWindow;
+}
+
+// A key and the row it must move to; 0: it must move nothing, which the
+// next key shows.
+struct ArrowStep {
+    UINT key;
+    int row;
+};
+
+// Up to the top row and one more, down to the bottom row and one more, then
+// Left and Right, which find nothing beside a button.
+std::vector<ArrowStep> ArrowWalk(int startRow) {
+    std::vector<ArrowStep> steps;
+    for (int row = startRow - 1; row >= 1; --row) steps.push_back({VK_UP, row});
+    steps.push_back({VK_UP, 0});
+    for (int row = 2; row <= kPairs; ++row) steps.push_back({VK_DOWN, row});
+    steps.push_back({VK_DOWN, 0});
+    steps.push_back({VK_UP, kPairs - 1});
+    steps.push_back({VK_LEFT, 0});
+    steps.push_back({VK_RIGHT, 0});
+    steps.push_back({VK_UP, kPairs - 2});
+    return steps;
+}
+
+// Waits until the button has the focus and is checked; false if it never does.
+bool WaitForPick(const Probe& probe, ControlId button) {
+    for (DWORD waited = 0; waited < kAnswerMs; waited += kPollMs) {
+        if (probe.Focus() == probe.Control(button) && probe.Read(button).checked) return true;
+        Sleep(kPollMs);
+    }
+    return false;
+}
+
+// The arrow keys on the focused option button, as the pupil sees its column.
+void CheckArrowWalk(Checks& checks, const Probe& probe) {
+    const std::size_t focus = form::win32::RowOfControlId(GetDlgCtrlID(probe.Focus()));
+    const bool onOption =
+        focus < form::kControls.size() && form::kControls[focus].kind == form::Kind::OptionButton;
+    checks.Expect(onOption, "the arrow walk starts on an option button: " + NameOf(probe.Focus()));
+    if (!onOption) return;
+    const form::Control& start = form::kControls[focus];
+    std::string walked, expected;
+    for (const ArrowStep& step : ArrowWalk(start.rect.top / form::kOptionRowHeight)) {
+        probe.PostKey(step.key);
+        if (step.row == 0) continue;
+        const ControlId target = OnRow(start.container, step.row);
+        expected += Name(target) + " ";
+        if (!WaitForPick(probe, target)) {
+            walked += "then " + NameOf(probe.Focus());
+            break;
+        }
+        walked += Name(target) + " ";
+    }
+    checks.ExpectEqual(walked, expected, "arrows from " + Name(start.id) + " by rows");
 }
 
 void FullGame(Checks& checks, const Probe& probe, Expected& expected) {
@@ -142,27 +218,36 @@ void FullGame(Checks& checks, const Probe& probe, Expected& expected) {
 }  // namespace
 
 void Keys(Checks& checks, const Probe& probe) {
-    const Expected start{};
-    const ControlId firstName = FirstOption(form::Frame1(0), start.finished);
-    const HWND next = GetNextDlgGroupItem(probe.Handle(), probe.Control(firstName), FALSE);
-    checks.ExpectEqual(NameOf(probe.Focus()), Name(FirstOption(form::Frame1(1), start.finished)),
+    const FinishedPairs none{};
+    const ControlId firstName = FirstOption(form::Frame1(0), none);
+    const ControlId below =
+        OnRow(form::Frame1(0), form::At(firstName).rect.top / form::kOptionRowHeight + 1);
+    checks.ExpectEqual(CheckedIndex(probe, form::Option1(0)), below.index,
+                       "Down from " + Name(firstName) + " checked the name below, " + Name(below));
+    // Tab went on to the stop that follows the checked name in tab index order.
+    const std::vector<ControlId> stops =
+        InTabOrder({below, FirstOption(form::Frame1(1), none), form::Command1(form::kCheckButton),
+                    form::Command1(form::kClearButton)});
+    const auto next = std::find(stops.begin(), stops.end(), below) + 1;
+    checks.ExpectEqual(NameOf(probe.Focus()),
+                       Name(next == stops.end() ? form::kFeedbackBox : *next),
                        "focus after Tab, Down, Tab");
-    const std::size_t row = form::win32::RowOfControlId(GetDlgCtrlID(next));
-    checks.Expect(row < form::kControls.size() && form::kControls[row].container == form::Frame1(0),
-                  "Down stays among the names: " + NameOf(next));
-    checks.ExpectEqual(SendMessageW(next, BM_GETCHECK, 0, 0) == BST_CHECKED, true,
-                       "Down checked " + NameOf(next));
+    checks.ExpectEqual(CheckedIndex(probe, form::Option2(0)), -1,
+                       "Tab into the countries picked none");
     const HWND back = GetNextDlgTabItem(probe.Handle(), probe.Focus(), TRUE);
-    checks.ExpectEqual(NameOf(back), NameOf(next), "Shift+Tab would go back to the checked name");
+    checks.ExpectEqual(NameOf(back), Name(below), "Shift+Tab would go back to the checked name");
+    CheckArrowWalk(checks, probe);
 }
 
 void Play(Checks& checks, const Probe& probe) {
-    const int keyed = KeyboardPick(probe);
+    const int keyed = CheckedIndex(probe, form::Option1(0));
+    const int keyedPlace = CheckedIndex(probe, form::Option2(0));
     checks.Expect(keyed >= 0, "a name is checked from the keys phase: " + std::to_string(keyed));
     if (keyed < 0) return;
     Expected expected;
     expected.feedback = std::string(form::kAssignmentText);
     expected.Pick(form::Option1(keyed));
+    if (keyedPlace >= 0) expected.Pick(form::Option2(keyedPlace));
     ExpectState(checks, probe, expected, "before play");
 
     // A right pair whose name was picked with the keyboard.
@@ -171,6 +256,15 @@ void Play(Checks& checks, const Probe& probe) {
     Click(checks, probe, form::Command1(form::kCheckButton));
     expected.Right(keyed);
     ExpectState(checks, probe, expected, "right pair " + std::to_string(keyed));
+
+    // A click message on a finished pair's button is answered at once, and
+    // picks nothing and moves no focus.
+    const HWND focus = probe.Focus();
+    for (const ControlId id : {form::Option1(keyed), form::Option2(keyed)})
+        checks.Expect(probe.ClickAnswered(id, kAnswerMs),
+                      "BM_CLICK on the disabled " + Name(id) + " was answered");
+    checks.ExpectEqual(NameOf(probe.Focus()), NameOf(focus), "the focus stayed");
+    ExpectState(checks, probe, expected, "after BM_CLICK on the finished pair");
 
     const int other = FirstOption(form::Frame1(0), expected.finished).index;
     const int wrongPlace =
@@ -217,5 +311,47 @@ void AfterClick(Checks& checks, const Probe& probe) {
     Click(checks, probe, form::Command1(form::kClearButton));
     expected.Clear();
     ExpectState(checks, probe, expected, "Clear");
+
+    // Tab reaches a picked country at its own tab index, after the buttons.
+    Click(checks, probe, form::Option2(kLatePlace));
+    expected.Pick(form::Option2(kLatePlace));
+    const FinishedPairs none{};
+    checks.ExpectEqual(
+        TabSequence(probe),
+        ExpectedTabSequence({FirstOption(form::Frame1(0), none), form::Option2(kLatePlace),
+                             form::Command1(form::kCheckButton),
+                             form::Command1(form::kClearButton)}),
+        "tab order with " + Name(form::Option2(kLatePlace)) + " picked");
     FullGame(checks, probe, expected);
+}
+
+void Counts(Checks& checks, const Probe& probe) {
+    Click(checks, probe, form::Command1(form::kClearButton));
+    Expected expected;
+    expected.Clear();
+    TextEvents events(probe.Handle());
+    for (int n = 0; n < kWrongAnswers; ++n) {
+        probe.Click(form::Command1(form::kCheckButton));
+        expected.Wrong();
+    }
+    ExpectState(checks, probe, expected, std::to_string(kWrongAnswers) + " wrong answers");
+    // Each verdict and each count reaches a screen reader without the focus.
+    checks.ExpectEqual(
+        events.Count(probe.Control(form::kFeedbackBox), EVENT_OBJECT_VALUECHANGE, kWrongAnswers),
+        kWrongAnswers, "value changes of " + Name(form::kFeedbackBox));
+    checks.ExpectEqual(
+        events.Count(probe.Control(form::kWrongCount), EVENT_OBJECT_NAMECHANGE, kWrongAnswers),
+        kWrongAnswers, "name changes of " + Name(form::kWrongCount));
+    checks.ExpectEqual(events.Count(probe.Control(form::kRightCount), EVENT_OBJECT_NAMECHANGE, 0),
+                       0, "name changes of " + Name(form::kRightCount));
+
+    // Down steps over a finished pair's row.
+    const int finished = OnRow(form::Frame1(1), kSkippedRow).index;
+    PlayPair(checks, probe, expected, finished, finished);
+    Click(checks, probe, OnRow(form::Frame1(1), kSkippedRow - 1));
+    probe.PostKey(VK_DOWN);
+    const bool skipped = WaitForPick(probe, OnRow(form::Frame1(1), kSkippedRow + 1));
+    checks.Expect(skipped, "Down over the finished row " + std::to_string(kSkippedRow) +
+                               " went to " + NameOf(probe.Focus()));
+    CheckCaptionsFit(checks, probe.Dpi(), kWrongAnswers);
 }

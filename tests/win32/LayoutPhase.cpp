@@ -45,7 +45,7 @@ KindTraits TraitsOf(Kind kind) {
         case Kind::Frame:
             return {"Button", BS_GROUPBOX, BS_TYPEMASK};
         case Kind::OptionButton:
-            return {"Button", BS_AUTORADIOBUTTON, BS_TYPEMASK};
+            return {"Button", BS_RADIOBUTTON, BS_TYPEMASK};
         case Kind::PushButton:
             return {"Button", BS_OWNERDRAW, BS_TYPEMASK};
         case Kind::TextBox: {
@@ -63,6 +63,26 @@ std::string StartText(const form::Control& row) {
     return std::string(row.text);
 }
 
+// What a screen reader calls the control: the table's name for it, else its text.
+std::string AccessibleName(const form::Control& row) {
+    return row.accessibleName.empty() ? StartText(row) : std::string(row.accessibleName);
+}
+
+// A screen reader finds a button's group as the window holding it, which
+// presents itself as a group named by the frame's caption.
+void CheckForScreenReader(Checks& checks, const Probe& probe, const form::Control& row) {
+    const std::string name = Name(row.id);
+    checks.ExpectEqual(probe.AccessibleName(row.id), AccessibleName(row),
+                       name + " accessible name");
+    if (row.kind == Kind::Frame)
+        checks.ExpectEqual(
+            probe.AccessibleRole(row.id), long{ROLE_SYSTEM_GROUPING},
+            name + " accessible role (grouping: " + std::to_string(ROLE_SYSTEM_GROUPING) + ")");
+    if (!(row.container == form::kWindow))
+        checks.ExpectEqual(NameOf(GetParent(probe.Control(row.id))), Name(row.container),
+                           name + " sits in its frame");
+}
+
 void CheckControl(Checks& checks, const Probe& probe, const form::Control& row, int dpi) {
     const std::string name = Name(row.id);
     const Probe::Reading reading = probe.Read(row.id);
@@ -75,6 +95,12 @@ void CheckControl(Checks& checks, const Probe& probe, const form::Control& row, 
     checks.ExpectEqual(reading.enabled, true, name + " enabled");
     checks.ExpectEqual(reading.checked, false, name + " checked");
     checks.ExpectEqual(Show(reading.rect), Show(ExpectedRect(row, dpi)), name + " position");
+    if (row.visible) CheckForScreenReader(checks, probe, row);
+    // The dialog keys select the whole text of a box that asks for it.
+    if (row.kind == Kind::TextBox)
+        checks.ExpectEqual(
+            (SendMessageW(probe.Control(row.id), WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0, false,
+            name + ": Tab into it selects nothing");
 }
 
 void CheckWindow(Checks& checks, const Probe& probe, int dpi) {

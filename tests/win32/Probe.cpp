@@ -36,8 +36,11 @@ Probe::Probe(DWORD timeoutMs) {
     window_ = nullptr;
 }
 
+// A control in a frame is the frame's child.
 HWND Probe::Control(form::ControlId id) const {
-    return GetDlgItem(window_, form::win32::ControlIdOf(id));
+    const form::ControlId container = form::At(id).container;
+    const HWND parent = container == form::kWindow ? window_ : Control(container);
+    return GetDlgItem(parent, form::win32::ControlIdOf(id));
 }
 
 Probe::Reading Probe::Read(form::ControlId id) const {
@@ -47,7 +50,7 @@ Probe::Reading Probe::Read(form::ControlId id) const {
     reading.text = form::win32::Narrow(TextOf(control));
     reading.style = GetWindowLongPtrW(control, GWL_STYLE);
     const auto type = reading.style & BS_TYPEMASK;
-    if (reading.className == "Button" && (type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON))
+    if (reading.className == "Button" && type == BS_RADIOBUTTON)
         reading.checked = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
     reading.enabled = IsWindowEnabled(control) != FALSE;
     reading.visible = IsWindowVisible(control) != FALSE;
@@ -80,3 +83,61 @@ POINT Probe::ScreenCentre(form::ControlId id) const {
 }
 
 void Probe::Click(form::ControlId id) const { SendMessageW(Control(id), BM_CLICK, 0, 0); }
+
+bool Probe::ClickAnswered(form::ControlId id, UINT timeoutMs) const {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(Control(id), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &result) !=
+           0;
+}
+
+void Probe::PostKey(UINT key) const {
+    constexpr LPARAM kDown = 1;            // repeat count
+    constexpr LPARAM kUp = 1 | (3 << 30);  // released, was down
+    const HWND focus = Focus();
+    PostMessageW(focus, WM_KEYDOWN, key, kDown);
+    PostMessageW(focus, WM_KEYUP, key, kUp);
+}
+
+namespace {
+
+// The control's accessible object, as a screen reader gets it; null if none.
+IAccessible* AccessibleOf(HWND control) {
+    IAccessible* object = nullptr;
+    // __uuidof: MinGW's oleacc import library gives IID_IAccessible the
+    // address of an import stub, not the interface id.
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                          __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object))))
+        return nullptr;
+    return object;
+}
+
+VARIANT Self() {
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    return self;
+}
+
+}  // namespace
+
+std::string Probe::AccessibleName(form::ControlId id) const {
+    IAccessible* object = AccessibleOf(Control(id));
+    if (!object) return "(no accessible object)";
+    BSTR name = nullptr;
+    const HRESULT result = object->get_accName(Self(), &name);
+    object->Release();
+    if (FAILED(result)) return "(no name)";
+    const std::wstring text(name ? name : L"", name ? SysStringLen(name) : 0);
+    SysFreeString(name);
+    return form::win32::Narrow(text);
+}
+
+long Probe::AccessibleRole(form::ControlId id) const {
+    IAccessible* object = AccessibleOf(Control(id));
+    if (!object) return -1;
+    VARIANT role{};
+    const HRESULT result = object->get_accRole(Self(), &role);
+    object->Release();
+    return SUCCEEDED(result) && role.vt == VT_I4 ? role.lVal : -1;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <oleacc.h>
 #include <windows.h>
 
 #include <string>
@@ -31,12 +32,21 @@ public:
     [[nodiscard]] SIZE ClientSize() const;
     [[nodiscard]] int Dpi() const;
     [[nodiscard]] HWND Focus() const;
+    // What a screen reader reads: the control's accessible name and role, as
+    // its accessible object answers from the window's process.
+    [[nodiscard]] std::string AccessibleName(form::ControlId id) const;
+    [[nodiscard]] long AccessibleRole(form::ControlId id) const;
     // The centre of a control in screen pixels, for a real mouse click.
     [[nodiscard]] POINT ScreenCentre(form::ControlId id) const;
 
     // A click as the control would take it from the mouse. Under Wine this
     // also works on a disabled button, so callers click only enabled ones.
     void Click(form::ControlId id) const;
+    // A click that must be answered within `timeoutMs`; false if it was not.
+    [[nodiscard]] bool ClickAnswered(form::ControlId id, UINT timeoutMs) const;
+    // A key as the keyboard sends it to the focused control; it is taken in
+    // turn with other input.
+    void PostKey(UINT key) const;
 
 private:
     HWND window_ = nullptr;

@@ -1,5 +1,7 @@
 #include "TabOrder.h"
 
+#include <algorithm>
+
 #include "ControlNames.h"
 
 form::ControlId FirstOption(form::ControlId frame, const FinishedPairs& finished) {
@@ -23,8 +25,15 @@ std::string TabSequence(const Probe& probe) {
     return sequence;
 }
 
+std::vector<form::ControlId> InTabOrder(std::vector<form::ControlId> stops) {
+    std::sort(stops.begin(), stops.end(), [](form::ControlId a, form::ControlId b) {
+        return form::At(a).tabIndex < form::At(b).tabIndex;
+    });
+    return stops;
+}
+
 std::string ExpectedTabSequence(const std::vector<form::ControlId>& stops) {
     std::string sequence;
-    for (const form::ControlId& id : stops) sequence += Name(id) + " ";
+    for (const form::ControlId& id : InTabOrder(stops)) sequence += Name(id) + " ";
     return sequence;
 }

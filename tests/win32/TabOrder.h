@@ -16,4 +16,7 @@ form::ControlId FirstOption(form::ControlId frame, const FinishedPairs& finished
 
 // The controls Tab visits after the feedback box, as names, until it comes back.
 std::string TabSequence(const Probe& probe);
+// The controls Tab is to stop at, in the order of their tab indexes.
+std::vector<form::ControlId> InTabOrder(std::vector<form::ControlId> stops);
+// The same as TabSequence gives it.
 std::string ExpectedTabSequence(const std::vector<form::ControlId>& stops);

@@ -12,7 +12,8 @@ import pefile
 
 # Windows' own DLLs; a runtime DLL of the compiler (libstdc++, libgcc,
 # libwinpthread) would mean the program does not run on its own.
-SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "msvcrt.dll"}
+SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "msvcrt.dll",
+               "oleacc.dll", "ole32.dll", "oleaut32.dll"}
 RT_ICON, RT_GROUP_ICON, RT_MANIFEST = 3, 14, 24
 # What each processor's program carries in its headers and its manifest.
 ARCHES = {

@@ -6,7 +6,10 @@
 //   keys         after the script pressed Escape, Tab, Down, Tab
 //   play         a right pair, a wrong pair; prints where to click
 //   after-click  after the script's clicks; Check, Clear, a full game
+//   counts       105 wrong answers, and count captions that fit
 //   close        asks the window to close
+
+#include <objbase.h>
 
 #include <cstdio>
 #include <string>
@@ -30,6 +33,8 @@ int Run(const std::string& phase, Checks& checks, const Probe& probe) {
         Play(checks, probe);
     else if (phase == "after-click")
         AfterClick(checks, probe);
+    else if (phase == "counts")
+        Counts(checks, probe);
     else if (phase == "close")
         checks.Expect(PostMessageW(probe.Handle(), WM_CLOSE, 0, 0) != FALSE, "asked to close");
     else
@@ -41,10 +46,12 @@ int Run(const std::string& phase, Checks& checks, const Probe& probe) {
 
 int wmain(int argc, wchar_t* argv[]) {
     if (argc != 2) {
-        std::fputs("usage: driver layout|keys|play|after-click|close\n", stderr);
+        std::fputs("usage: driver layout|keys|play|after-click|counts|close\n", stderr);
         return 2;
     }
     const std::string phase = form::win32::Narrow(argv[1]);
+    // Accessible objects come from the window's process through COM.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const Probe probe(kFindTimeoutMs);
     Checks checks;
     checks.Expect(probe.Handle() != nullptr, "found the quiz window");

@@ -198,11 +198,13 @@ run_under_wine() {
   step "real clicks" real_clicks
   screenshot wine-playing.png
   step "after the clicks" driver after-click
+  step "105 wrong answers" driver counts
   screenshot wine-finished.png
   step "close" close_and_wait
   set_dpi 144
   start_program
   step "layout at 144 dpi" driver layout
+  step "105 wrong answers at 144 dpi" driver counts
   screenshot wine-144dpi.png
   step "close at 144 dpi" close_and_wait
 }

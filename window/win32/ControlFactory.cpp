@@ -15,8 +15,10 @@ struct ClassAndStyle {
     DWORD exStyle;
 };
 
-// Option buttons get their tab stop from the window, which keeps it on the
-// one the user would expect to land on in each group.
+// Option buttons get their tab stop and their check from the window, which
+// keeps the stop on the one the user would expect to land on in each group
+// and checks a button only while it is enabled. A frame holds its buttons,
+// so the dialog keys look inside it.
 ClassAndStyle ClassAndStyleOf(Kind kind) {
     constexpr DWORD kTextBoxStyle =
         ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY | WS_VSCROLL | WS_TABSTOP;
@@ -24,9 +26,9 @@ ClassAndStyle ClassAndStyleOf(Kind kind) {
         case Kind::Label:
             return {L"STATIC", SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0};
         case Kind::Frame:
-            return {L"BUTTON", BS_GROUPBOX, 0};
+            return {L"BUTTON", BS_GROUPBOX, WS_EX_CONTROLPARENT};
         case Kind::OptionButton:
-            return {L"BUTTON", BS_AUTORADIOBUTTON, 0};
+            return {L"BUTTON", BS_RADIOBUTTON, 0};
         case Kind::PushButton:
             return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0};
         case Kind::TextBox:
@@ -54,8 +56,13 @@ HWND CreateControl(HWND parent, std::size_t position) {
 
 RECT ControlRect(const Control& row, int dpi) {
     const Twips t = TwipsInWindow(row);
-    return {ToPixels(t.left, dpi), ToPixels(t.top, dpi), ToPixels(t.left + t.width, dpi),
-            ToPixels(t.top + t.height, dpi)};
+    RECT rect{ToPixels(t.left, dpi), ToPixels(t.top, dpi), ToPixels(t.left + t.width, dpi),
+              ToPixels(t.top + t.height, dpi)};
+    if (!(row.container == kWindow)) {
+        const Twips origin = TwipsInWindow(At(row.container));
+        OffsetRect(&rect, -ToPixels(origin.left, dpi), -ToPixels(origin.top, dpi));
+    }
+    return rect;
 }
 
 }  // namespace form::win32

@@ -10,11 +10,13 @@
 namespace form::win32 {
 
 // Creates the control of the row at `position` in the creation order, hidden
-// if the table says so. It is a direct child of `parent`, also when the table
-// puts it in a frame, so that its notifications reach the window.
+// if the table says so, as a child of `parent`: the window, or the frame the
+// table puts it in.
 HWND CreateControl(HWND parent, std::size_t position);
 
-// Where a row's control goes in its parent's client area, in pixels at `dpi`.
+// Where a row's control goes in its container's client area, in pixels at
+// `dpi`; rounded as its place in the window is, so that a frame's children
+// line up with the window's own controls.
 RECT ControlRect(const Control& row, int dpi);
 
 }  // namespace form::win32

@@ -3,38 +3,27 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <numeric>
 
 #include "window/FormLayout.h"
 
-// The rows of the form table in the order their controls are made. Windows
-// takes the Tab order from that order, and a group of option buttons to be a
-// run of consecutive siblings; so this is the table's tab index order, except
-// that each frame's option buttons stay together, at the place of the first
-// of them.
+// The rows of the form table in the order their controls are made. The
+// window's own controls come in tab index order, which is the order Windows
+// gives the Tab key; each frame holds its option buttons as its children,
+// top to bottom, the order assistive technology reads them in. The window
+// moves a frame to the place of the button Tab is to land on.
 namespace form::win32 {
 
 namespace detail {
 
-// The tab index at which a control's group stands: its own, or for an option
-// button the lowest of its frame's option buttons.
-constexpr int GroupTabIndex(const Control& row) {
-    if (row.kind != Kind::OptionButton) return row.tabIndex;
-    int lowest = row.tabIndex;
-    for (const Control& other : kControls)
-        if (other.kind == Kind::OptionButton && other.container == row.container)
-            lowest = std::min(lowest, other.tabIndex);
-    return lowest;
-}
+constexpr bool InWindow(const Control& row) { return row.container == kWindow; }
 
 constexpr auto MakeCreationOrder() {
     std::array<std::size_t, kControls.size()> order{};
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
-        const int groupA = GroupTabIndex(kControls[a]);
-        const int groupB = GroupTabIndex(kControls[b]);
-        return groupA != groupB ? groupA < groupB : kControls[a].tabIndex < kControls[b].tabIndex;
-    });
+    std::size_t n = 0;
+    for (const Control* row : kTabOrder)
+        if (InWindow(*row)) order[n++] = RowOf(row->id);
+    for (std::size_t row = 0; row < kControls.size(); ++row)
+        if (!InWindow(kControls[row])) order[n++] = row;
     return order;
 }
 
@@ -42,14 +31,20 @@ constexpr auto MakeCreationOrder() {
 
 inline constexpr auto kCreationOrder = detail::MakeCreationOrder();
 
-// Whether a row starts a new group: every control but an option button that
-// follows another option button of the same frame.
+// A frame passes on its children's notifications as an option button's.
+static_assert(std::all_of(kControls.begin(), kControls.end(),
+                          [](const Control& c) {
+                              return detail::InWindow(c) || c.kind == Kind::OptionButton;
+                          }),
+              "only option buttons sit in frames");
+
+// Whether a control starts a group of the dialog keys: each of the window's
+// own controls does, and so does the first option button in a frame.
 constexpr bool StartsGroup(std::size_t position) {
     if (position == 0) return true;
     const Control& row = kControls[kCreationOrder[position]];
     const Control& before = kControls[kCreationOrder[position - 1]];
-    return row.kind != Kind::OptionButton || before.kind != Kind::OptionButton ||
-           before.container != row.container;
+    return detail::InWindow(row) || !(before.container == row.container);
 }
 
 }  // namespace form::win32

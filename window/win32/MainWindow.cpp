@@ -1,7 +1,13 @@
 #include "MainWindow.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "AccessibleControl.h"
 #include "ControlFactory.h"
 #include "CreationOrder.h"
 #include "Dpi.h"
@@ -79,6 +85,15 @@ LRESULT CALLBACK MainWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, L
     return window->OnMessage(message, wParam, lParam);
 }
 
+// Every control is subclassed to this window: what each kind needs beyond its
+// standard behaviour is in OnControlMessage.
+LRESULT CALLBACK MainWindow::ControlProcedure(HWND control, UINT message, WPARAM wParam,
+                                              LPARAM lParam, UINT_PTR id, DWORD_PTR window) {
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(control, &MainWindow::ControlProcedure, id);
+    return reinterpret_cast<MainWindow*>(window)->OnControlMessage(control, message, wParam,
+                                                                   lParam);
+}
+
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
@@ -120,6 +135,73 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+LRESULT MainWindow::OnControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    const std::size_t row = RowOf(control);
+    if (row >= form::kControls.size()) return DefSubclassProc(control, message, wParam, lParam);
+    const form::Control& source = form::kControls[row];
+    switch (message) {
+        case WM_GETOBJECT:
+            // The object id travels in the low 32 bits. A frame is the group
+            // of the option buttons it holds.
+            if (static_cast<LONG>(lParam) == OBJID_CLIENT &&
+                (!source.accessibleName.empty() || source.kind == Kind::Frame))
+                if (const LRESULT answer = AccessibleControl::Answer(
+                        control, wParam, Widen(source.accessibleName),
+                        source.kind == Kind::Frame ? ROLE_SYSTEM_GROUPING : 0))
+                    return answer;
+            break;
+        case WM_COMMAND:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            // A frame passes on what its option buttons tell their parent.
+            if (source.kind == Kind::Frame) return SendMessageW(hwnd_, message, wParam, lParam);
+            break;
+        case WM_SETTEXT:
+            if (source.kind == Kind::Label && font_) {
+                const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+                fitting_[row].Fit(control, font_.get());
+                return result;
+            }
+            break;
+        case WM_GETDLGCODE:
+            // Tab into the read-only message box leaves its text unselected.
+            if (source.kind == Kind::TextBox)
+                return DefSubclassProc(control, message, wParam, lParam) & ~DLGC_HASSETSEL;
+            break;
+        default:
+            break;
+    }
+    if (source.kind == Kind::OptionButton) return OnOptionMessage(control, message, wParam, lParam);
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+// Up and Down move to the row above or below, as a pupil sees the column,
+// and pick there; Left and Right find nothing beside a button.
+LRESULT MainWindow::OnOptionMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_GETDLGCODE:
+            return DefSubclassProc(button, message, wParam, lParam) | DLGC_WANTARROWS;
+        case WM_KEYDOWN:
+            if (wParam == VK_UP || wParam == VK_DOWN) {
+                MoveByRow(button, wParam == VK_DOWN);
+                return 0;
+            }
+            if (wParam == VK_LEFT || wParam == VK_RIGHT) return 0;
+            break;
+        case WM_SETFOCUS: {
+            // An unchecked button that gets the focus from the keyboard reports
+            // a click; moving into a group picks nothing.
+            arriving_ = button;
+            const LRESULT result = DefSubclassProc(button, message, wParam, lParam);
+            arriving_ = nullptr;
+            return result;
+        }
+        default:
+            break;
+    }
+    return DefSubclassProc(button, message, wParam, lParam);
+}
+
 void MainWindow::OnCreate() {
     CreateControls();
     ApplyDpi(WindowDpi(hwnd_));
@@ -130,8 +212,14 @@ void MainWindow::OnCreate() {
 }
 
 void MainWindow::CreateControls() {
-    for (std::size_t position = 0; position < kCreationOrder.size(); ++position)
-        controls_[kCreationOrder[position]] = CreateControl(hwnd_, position);
+    for (std::size_t position = 0; position < kCreationOrder.size(); ++position) {
+        const std::size_t row = kCreationOrder[position];
+        const form::ControlId container = form::kControls[row].container;
+        controls_[row] =
+            CreateControl(container == form::kWindow ? hwnd_ : Control(container), position);
+        SetWindowSubclass(controls_[row], &MainWindow::ControlProcedure, 0,
+                          reinterpret_cast<DWORD_PTR>(this));
+    }
 }
 
 void MainWindow::ApplyDpi(int dpi) {
@@ -141,6 +229,7 @@ void MainWindow::ApplyDpi(int dpi) {
         SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
         MoveWindow(controls_[row], rect.left, rect.top, rect.right - rect.left,
                    rect.bottom - rect.top, TRUE);
+        if (form::kControls[row].kind == Kind::Label) fitting_[row].Fit(controls_[row], font.get());
     }
     font_ = std::move(font);  // only now is the old font no longer in use
     const SIZE size = WindowSize(dpi);
@@ -172,9 +261,9 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-// A pick is a button becoming checked, by mouse, keyboard or an assistive
-// technology; the quiz itself only ever switches buttons off, and that
-// raises no notification.
+// A pick is a click on an enabled option button, by mouse, keyboard or an
+// assistive technology; the window checks the button itself. The quiz only
+// ever switches buttons off, and that raises no notification.
 void MainWindow::OnCommand(int id, int code, HWND control) {
     if (id == IDOK) {  // Enter, which the dialog keys turn into IDOK
         const std::size_t row = RowOf(GetFocus());
@@ -186,17 +275,45 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
     if (row >= form::kControls.size()) return;
     const form::Control& source = form::kControls[row];
     const bool clicked = code == BN_CLICKED;
-    if (source.kind == Kind::OptionButton && clicked && IsChecked(control)) {
-        const auto pair = static_cast<quiz::PairIndex>(source.id.index);
-        if (source.id == form::Option1(pair))
-            state_.PickName(pair);
-        else
-            state_.PickPlace(pair);
-        RefreshTabStop(source.container);
+    if (source.kind == Kind::OptionButton && clicked) {
+        // A disabled button can still be sent a click message.
+        if (control != arriving_ && IsWindowEnabled(control)) Pick(source.id);
     } else if (source.kind == Kind::PushButton && (clicked || code == BN_DOUBLECLICKED)) {
         // An owner-drawn button reports a quick second click as a double click.
         PressPushButton(source.id.index);
     }
+}
+
+// The button alone in its frame is checked, and the quiz told.
+void MainWindow::Pick(form::ControlId option) {
+    const form::ControlId frame = form::At(option).container;
+    for (const form::Control& row : form::kControls)
+        if (row.container == frame)
+            SendMessageW(Control(row.id), BM_SETCHECK,
+                         row.id == option ? BST_CHECKED : BST_UNCHECKED, 0);
+    const auto pair = static_cast<quiz::PairIndex>(option.index);
+    if (option == form::Option1(pair))
+        state_.PickName(pair);
+    else
+        state_.PickPlace(pair);
+    RefreshTabStop(frame);
+}
+
+// To the nearest enabled button above or below in the same frame; at the top
+// or bottom row the arrow stops.
+void MainWindow::MoveByRow(HWND from, bool down) {
+    const form::Control& start = form::kControls[RowOf(from)];
+    const auto distance = [&start, down](const form::Control& row) {
+        return down ? row.rect.top - start.rect.top : start.rect.top - row.rect.top;
+    };
+    const form::Control* next = nullptr;
+    for (const form::Control& row : form::kControls)
+        if (row.container == start.container && distance(row) > 0 &&
+            IsWindowEnabled(Control(row.id)) && (!next || distance(row) < distance(*next)))
+            next = &row;
+    if (!next) return;
+    SetFocus(Control(next->id));
+    Pick(next->id);
 }
 
 void MainWindow::PressPushButton(int index) {
@@ -250,24 +367,53 @@ void MainWindow::OnActivate(bool active) {
 void MainWindow::OnNextControl(WPARAM wParam, LPARAM lParam) {
     const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
                                      : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0);
-    if (!next) return;
-    if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
-        SendMessageW(next, EM_SETSEL, 0, -1);
-    SetFocus(next);
+    if (next) SetFocus(next);
 }
 
-// Tab lands on the group's checked option button, or on its first enabled
-// one; Windows itself moves the stop only as a button's check changes.
+// Tab lands on one option button of a frame, which then stands in the Tab
+// order at that button's tab index.
 void MainWindow::RefreshTabStop(form::ControlId frame) {
-    HWND stop = nullptr;
-    for (const std::size_t row : kCreationOrder) {
-        const form::Control& option = form::kControls[row];
-        const HWND button = controls_[row];
-        if (option.kind != Kind::OptionButton || !(option.container == frame)) continue;
-        SetWindowLongPtrW(button, GWL_STYLE, GetWindowLongPtrW(button, GWL_STYLE) & ~WS_TABSTOP);
-        if (IsWindowEnabled(button) && (!stop || IsChecked(button))) stop = button;
+    const HWND stop = TabStopOf(frame);
+    for (const form::Control& row : form::kControls) {
+        if (!(row.container == frame)) continue;
+        const HWND button = Control(row.id);
+        const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE) & ~WS_TABSTOP;
+        SetWindowLongPtrW(button, GWL_STYLE, button == stop ? style | WS_TABSTOP : style);
     }
-    if (stop) SetWindowLongPtrW(stop, GWL_STYLE, GetWindowLongPtrW(stop, GWL_STYLE) | WS_TABSTOP);
+    ArrangeTabOrder();
+}
+
+// The frame's checked button, else its first enabled one in tab index order.
+HWND MainWindow::TabStopOf(form::ControlId frame) const {
+    HWND first = nullptr;
+    for (const form::Control* row : form::kTabOrder) {
+        const HWND button = Control(row->id);
+        if (!(row->container == frame) || !IsWindowEnabled(button)) continue;
+        if (IsChecked(button)) return button;
+        if (!first) first = button;
+    }
+    return first;
+}
+
+// Windows tabs through the window's own controls in their order among
+// siblings, so that order is the table's tab indexes, each frame taking the
+// index of its stop.
+void MainWindow::ArrangeTabOrder() {
+    std::vector<std::pair<int, HWND>> places;
+    for (const form::Control& row : form::kControls) {
+        if (!(row.container == form::kWindow)) continue;
+        const HWND stop = row.kind == Kind::Frame ? TabStopOf(row.id) : nullptr;
+        places.emplace_back(stop ? form::kControls[RowOf(stop)].tabIndex : row.tabIndex,
+                            Control(row.id));
+    }
+    std::sort(places.begin(), places.end());
+    HWND after = HWND_TOP;
+    for (const auto& [place, control] : places) {
+        const HWND before = GetWindow(control, GW_HWNDPREV);
+        if (before != (after == HWND_TOP ? nullptr : after))
+            SetWindowPos(control, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = control;
+    }
 }
 
 HWND MainWindow::Control(form::ControlId id) const {
@@ -276,6 +422,6 @@ HWND MainWindow::Control(form::ControlId id) const {
 }
 
 std::size_t MainWindow::RowOf(HWND control) const {
-    if (!control || GetParent(control) != hwnd_) return form::kControls.size();
+    if (!control || !IsChild(hwnd_, control)) return form::kControls.size();
     return RowOfControlId(GetDlgCtrlID(control));
 }

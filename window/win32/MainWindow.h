@@ -5,7 +5,9 @@
 #include <array>
 #include <cstddef>
 
+#include "Announcer.h"
 #include "BrushCache.h"
+#include "FittingLabel.h"
 #include "GdiObject.h"
 #include "quiz/QuizState.h"
 #include "quiz/QuizView.h"
@@ -28,7 +30,11 @@ public:
 
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wParam,
+                                             LPARAM lParam, UINT_PTR id, DWORD_PTR window);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnOptionMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
 
     void OnCreate();
     void OnCommand(int id, int code, HWND control);
@@ -44,7 +50,11 @@ private:
     [[nodiscard]] SIZE WindowSize(int dpi) const;
     void CentreOnScreen();
     void PressPushButton(int index);
+    void Pick(form::ControlId option);
+    void MoveByRow(HWND from, bool down);
     void RefreshTabStop(form::ControlId frame);
+    [[nodiscard]] HWND TabStopOf(form::ControlId frame) const;
+    void ArrangeTabOrder();
 
     [[nodiscard]] HWND Control(form::ControlId id) const;
     [[nodiscard]] std::size_t RowOf(HWND control) const;
@@ -62,11 +72,15 @@ private:
 
     void SetChecked(form::ControlId id, bool on);
     void SetEnabled(form::ControlId id, bool on);
+    void SetCaption(form::ControlId label, const std::string& text);
 
     HWND hwnd_ = nullptr;
     std::array<HWND, form::kControls.size()> controls_{};  // by table row
     form::win32::GdiObject<HFONT> font_;
     form::win32::BrushCache brushes_;
-    HWND focus_ = nullptr;  // the control to give the focus back to
+    std::array<form::win32::FittingLabel, form::kControls.size()> fitting_{};  // labels use theirs
+    form::win32::Announcer announcer_;
+    HWND focus_ = nullptr;     // the control to give the focus back to
+    HWND arriving_ = nullptr;  // an option button that is being given the focus
     quiz::QuizState state_{*this};
 };

@@ -26,7 +26,9 @@ std::string MainWindow::GetFeedback() const {
 }
 
 void MainWindow::SetFeedback(const std::string& text) {
-    SetWindowTextW(Control(form::kFeedbackBox), Widen(text).c_str());
+    const std::wstring wide = Widen(text);
+    SetWindowTextW(Control(form::kFeedbackBox), wide.c_str());
+    announcer_.ValueChanged(Control(form::kFeedbackBox), wide);
 }
 
 std::string MainWindow::GetExplanation(quiz::PairIndex i) const {
@@ -40,10 +42,11 @@ std::string MainWindow::GetExplanation(quiz::PairIndex i) const {
     return Narrow(item);
 }
 
-void MainWindow::SetRightCaption(const std::string& text) {
-    SetWindowTextW(Control(form::kRightCount), Widen(text).c_str());
-}
+void MainWindow::SetRightCaption(const std::string& text) { SetCaption(form::kRightCount, text); }
+void MainWindow::SetWrongCaption(const std::string& text) { SetCaption(form::kWrongCount, text); }
 
-void MainWindow::SetWrongCaption(const std::string& text) {
-    SetWindowTextW(Control(form::kWrongCount), Widen(text).c_str());
+void MainWindow::SetCaption(form::ControlId label, const std::string& text) {
+    const std::wstring wide = Widen(text);
+    SetWindowTextW(Control(label), wide.c_str());
+    announcer_.NameChanged(Control(label), wide);
 }
