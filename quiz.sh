@@ -11,13 +11,14 @@ cd "$(dirname "$0")"
 # Build tools, Qt, the font the window asks for (Times New Roman's metric
 # twin), GoogleTest, the virtual screen the tests and a headless run use, and
 # the accessibility bus with its Python client for the screen-reader test, the
-# validators of the desktop files, and valgrind and strace, which watch the
-# running program's memory and its files and sockets.
+# validators of the desktop files, valgrind and strace, which watch the
+# running program's memory and its files and sockets, and a real screen
+# reader with its speech service, which must speak the verdicts.
 PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n
           libx11-dev fonts-liberation
           googletest libgtest-dev xvfb xauth xdotool imagemagick python3
           dbus at-spi2-core python3-pyatspi desktop-file-utils appstream
-          valgrind strace)
+          valgrind strace orca speech-dispatcher)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -6,8 +6,16 @@ control with its role, name and states, plays a right pair, a wrong pair and
 Clear through accessibility actions only, prints every event the program
 sends, and checks both what the controls say afterwards and that the events
 a screen reader speaks from did arrive. Exit status 0 only if all checks hold.
+
+With QUIZ_ORCA_LOG set (run.sh ... orca), Orca runs beside the program and
+the pupil plays as a blind pupil does: picks with the mouse, Check and Clear
+with Tab and Space. Then Orca must also speak, into that log, each verdict
+with the count it changed, and the prompt after Clear.
 """
 
+import os
+import re
+import subprocess
 import sys
 import time
 
@@ -36,6 +44,9 @@ PROMPT_TEXT = "Направете своя избор!"
 
 WAIT_S = 3.0    # longest wait for the events an action should cause
 SETTLE_S = 0.3  # then this long for any that trail behind
+SPEECH_WAIT_S = 5.0  # longest wait for Orca to speak what an action changed
+
+ORCA_LOG = os.environ.get("QUIZ_ORCA_LOG")
 
 failures = []
 
@@ -119,12 +130,42 @@ def do_action(acc, names):
     raise AssertionError(f"{acc.name!r} offers none of {names}: {offered}")
 
 
+def click(acc):
+    """A left click in the middle of the control, as a mouse gives it."""
+    box = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    x, y = box.x + box.width // 2, box.y + box.height // 2
+    print(f"\n>>> click at ({x}, {y}) on {acc.getRoleName()} {acc.name!r}")
+    subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
+
+
+def key(name):
+    subprocess.run(["xdotool", "key", name], check=True)
+
+
+def tab_and_space(acc, log):
+    """Tab until the control has the focus, then Space, as from the keyboard."""
+    for _ in range(30):
+        if "focused" in states_of(acc):
+            print(f"\n>>> Space on {acc.getRoleName()} {acc.name!r}")
+            return key("space")
+        mark = log.mark()
+        key("Tab")
+        pump(lambda: log.since(mark, "object:state-changed:focused", detail1=1))
+    raise AssertionError(f"Tab never reaches {acc.name!r}")
+
+
 def toggle(acc):
+    if ORCA_LOG:
+        return click(acc)
     return do_action(acc, ("toggle", "click", "press"))
 
 
-def press(acc):
-    return do_action(acc, ("press", "click"))
+def press(acc, log, by_keys):
+    """Presses a button: as a screen reader's command would, or with Orca
+    running, as the pupil does, by mouse or by keyboard."""
+    if not ORCA_LOG:
+        return do_action(acc, ("press", "click"))
+    return tab_and_space(acc, log) if by_keys else click(acc)
 
 
 class EventLog:
@@ -160,6 +201,46 @@ class EventLog:
                 if e["type"].startswith(type_prefix)
                 and (source is None or e["path"] == source.path)
                 and (detail1 is None or e["detail1"] == detail1)]
+
+
+class Speech:
+    """The phrases Orca speaks, in order, read from its debug log as Orca
+    writes it."""
+
+    LINE = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{'")
+
+    def __init__(self, path):
+        self.log = open(path, encoding="utf-8", errors="replace")
+        self.partial = ""
+        self.phrases = []
+
+    def said(self):
+        *lines, self.partial = (self.partial + self.log.read()).split("\n")
+        self.phrases += [m.group(1) for m in map(self.LINE.search, lines) if m]
+        return self.phrases
+
+    def mark(self):
+        return len(self.said())
+
+
+def expect_speech(speech, mark, phrases, what):
+    """Waits until Orca has spoken the phrases since mark, in this order,
+    and shows all it said there. Without Orca there is nothing to hear."""
+    if speech is None:
+        return
+
+    def in_order():
+        text, at = " | ".join(speech.said()[mark:]), 0
+        for phrase in phrases:
+            at = text.find(phrase, at)
+            if at < 0:
+                return False
+            at += len(phrase)
+        return True
+    pump(in_order, wait=SPEECH_WAIT_S)
+    for phrase in speech.said()[mark:]:
+        print(f"    Orca says {phrase!r}")
+    check(in_order(), f"Orca speaks {' then '.join(map(repr, phrases))} ({what})")
 
 
 def expect_event(log, mark, type_prefix, source, detail1=None, what=""):
@@ -257,6 +338,7 @@ def main():
         return box.queryText().getText(0, -1)
 
     log = EventLog()
+    speech = Speech(ORCA_LOG) if ORCA_LOG else None
     # The program learns of new listeners through the registry; give it a
     # moment before the first action so no event is dropped on the way.
     pump(wait=0.5)
@@ -268,10 +350,11 @@ def main():
         pump(lambda: log.since(mark, "object:state-changed:checked", radio, 1))
         check("checked" in states_of(radio), f"{radio.name!r} is checked")
         expect_event(log, mark, "object:state-changed:checked", radio, 1, "picked")
-    mark = log.mark()
-    press(buttons[CHECK])
+    mark, said = log.mark(), speech and speech.mark()
+    press(buttons[CHECK], log, by_keys=False)
     pump(lambda: log.since(mark, "object:text-changed:insert", box)
          and log.since(mark, "object:property-change:accessible-name", right_label))
+    expect_speech(speech, said, [RIGHT_TEXT.strip(), "Вярно:  1"], "right pair")
     check(text_of_box() == RIGHT_TEXT, f"text box reads {RIGHT_TEXT!r}: {text_of_box()!r}")
     check(right_label.name == "Вярно:  1", f"right count reads 'Вярно:  1': {right_label.name!r}")
     check(wrong_label.name == "Грешно:  0", f"wrong count still 'Грешно:  0': {wrong_label.name!r}")
@@ -297,10 +380,11 @@ def main():
         pump(lambda: log.since(mark, "object:state-changed:checked", radio, 1))
         check("checked" in states_of(radio), f"{radio.name!r} is checked")
         expect_event(log, mark, "object:state-changed:checked", radio, 1, "picked")
-    mark = log.mark()
-    press(buttons[CHECK])
+    mark, said = log.mark(), speech and speech.mark()
+    press(buttons[CHECK], log, by_keys=True)
     pump(lambda: log.since(mark, "object:text-changed:insert", box)
          and log.since(mark, "object:property-change:accessible-name", wrong_label))
+    expect_speech(speech, said, [WRONG_TEXT.strip(), "Грешно:  1"], "wrong pair")
     check(text_of_box() == WRONG_TEXT, f"text box reads {WRONG_TEXT!r}: {text_of_box()!r}")
     check(wrong_label.name == "Грешно:  1", f"wrong count reads 'Грешно:  1': {wrong_label.name!r}")
     check(right_label.name == "Вярно:  1", f"right count still 'Вярно:  1': {right_label.name!r}")
@@ -315,11 +399,12 @@ def main():
           "no name change from the right count")
 
     print("\nClear")
-    mark = log.mark()
-    press(buttons[CLEAR])
+    mark, said = log.mark(), speech and speech.mark()
+    press(buttons[CLEAR], log, by_keys=True)
     pump(lambda: log.since(mark, "object:text-changed:insert", box)
          and log.since(mark, "object:property-change:accessible-name", right_label)
          and log.since(mark, "object:property-change:accessible-name", wrong_label))
+    expect_speech(speech, said, [PROMPT_TEXT], "Clear")
     check(text_of_box() == PROMPT_TEXT, f"text box reads {PROMPT_TEXT!r}: {text_of_box()!r}")
     check(right_label.name == "Вярно:  0", f"right count back to 'Вярно:  0': {right_label.name!r}")
     check(wrong_label.name == "Грешно:  0", f"wrong count back to 'Грешно:  0': {wrong_label.name!r}")
