@@ -10,7 +10,8 @@ a screen reader speaks from did arrive. Exit status 0 only if all checks hold.
 With QUIZ_ORCA_LOG set (run.sh ... orca), Orca runs beside the program and
 the pupil plays as a blind pupil does: picks with the mouse, Check and Clear
 with Tab and Space. Then Orca must also speak, into that log, each verdict
-with the count it changed, and the prompt after Clear.
+with the count it changed, the prompt after Clear, and the name of a group
+of option buttons once as the focus enters it.
 """
 
 import os
@@ -243,6 +244,12 @@ def expect_speech(speech, mark, phrases, what):
     check(in_order(), f"Orca speaks {' then '.join(map(repr, phrases))} ({what})")
 
 
+def expect_told(log, mark, announcer, message):
+    """The notification has appeared with the message as its name."""
+    expect_event(log, mark, "object:state-changed:showing", announcer, 1, "told")
+    check(announcer.name == message, f"the notification tells {message!r}: {announcer.name!r}")
+
+
 def expect_event(log, mark, type_prefix, source, detail1=None, what=""):
     found = log.since(mark, type_prefix, source, detail1)
     label = f"{source.getRoleName()} {source.name!r}" if source else "any control"
@@ -324,12 +331,18 @@ def main():
     check(len(lists) == 1, f"one list (found {len(lists)})")
     for l in lists:
         check(not {"showing", "visible"} & states_of(l), "the list is neither showing nor visible")
+    # What Check and Clear change is told through a notification that is
+    # never on screen.
+    announcer = one(children(window, "notification"), "notification")
+    if announcer:
+        check(not {"showing", "visible"} & states_of(announcer),
+              "the notification is neither showing nor visible")
     if box:
         check(box.name == TEXT_BOX, f"the text box is named {TEXT_BOX!r}: {box.name!r}")
         check({"multi line", "read only"} <= states_of(box), "the text box is multi-line, read-only")
 
     needed = [radios.get(n) for n in ("Оранжева", "Украйна 2004", "Мирна", "Ливан 2005")]
-    if None in needed or not box or not right_label or not wrong_label or len(buttons) != 2:
+    if None in needed or not box or not announcer or not right_label or not wrong_label or len(buttons) != 2:
         print("\nFAIL: controls missing; cannot play")
         return 1
     orange, ukraine, peaceful, lebanon = needed
@@ -369,6 +382,7 @@ def main():
                  what="count changed")
     check(not log.since(mark, "object:property-change:accessible-name", wrong_label),
           "no name change from the wrong count")
+    expect_told(log, mark, announcer, f"{RIGHT_TEXT.strip()} {right_label.name}")
     for radio in (orange, ukraine):
         expect_event(log, mark, "object:state-changed:checked", radio, 0, "pair done")
         expect_event(log, mark, "object:state-changed:sensitive", radio, 0, "pair done")
@@ -397,6 +411,7 @@ def main():
                  what="count changed")
     check(not log.since(mark, "object:property-change:accessible-name", right_label),
           "no name change from the right count")
+    expect_told(log, mark, announcer, f"{WRONG_TEXT.strip()} {wrong_label.name}")
 
     print("\nClear")
     mark, said = log.mark(), speech and speech.mark()
@@ -413,10 +428,19 @@ def main():
     expect_event(log, mark, "object:text-changed:insert", box, what="the prompt")
     expect_event(log, mark, "object:property-change:accessible-name", right_label)
     expect_event(log, mark, "object:property-change:accessible-name", wrong_label)
+    expect_told(log, mark, announcer, f"{PROMPT_TEXT} {right_label.name} {wrong_label.name}")
     for radio in (orange, ukraine):
         expect_event(log, mark, "object:state-changed:sensitive", radio, 1, "back in play")
     for radio in (peaceful, lebanon):
         expect_event(log, mark, "object:state-changed:checked", radio, 0, "picks cleared")
+
+    if speech:
+        said = speech.said()
+        print("\nAll Orca said:\n" + "".join(f"    {phrase!r}\n" for phrase in said))
+        for frame in (NAMES_FRAME, PLACES_FRAME):
+            named = [i for i, phrase in enumerate(said) if frame in phrase]
+            check(named and all(i + 1 not in named for i in named),
+                  f"Orca names the group {frame!r} on entering it, and once only")
 
     pyatspi.Registry.deregisterEventListener(log.on_event, *EventLog.TYPES)
     print()

@@ -1,0 +1,11 @@
+#include "Announcer.h"
+
+#include <QAccessible>
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent) { setVisible(false); }
+
+void Announcer::Say(const QString& message) {
+    setAccessibleName(message);
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
