@@ -8,8 +8,9 @@ sends, and checks both what the controls say afterwards and that the events
 a screen reader speaks from did arrive. Exit status 0 only if all checks hold.
 
 With QUIZ_ORCA_LOG set (run.sh ... orca), Orca runs beside the program and
-the pupil plays as a blind pupil does: picks with the mouse, Check and Clear
-with Tab and Space. Then Orca must also speak, into that log, each verdict
+the pupil plays as a blind pupil does, with the keyboard: Tab into a group,
+arrows to the option, Tab to Check or Clear and Space; the first Check is a
+mouse click. Then Orca must also speak, into that log, each verdict
 with the count it changed, the prompt after Clear, and the name of a group
 of option buttons once as the focus enters it.
 """
@@ -143,22 +144,48 @@ def key(name):
     subprocess.run(["xdotool", "key", name], check=True)
 
 
-def tab_and_space(acc, log):
-    """Tab until the control has the focus, then Space, as from the keyboard."""
+def has_focus(acc):
+    return "focused" in states_of(acc)
+
+
+def key_until(name, done, log):
+    """Presses the key, each time once the focus has moved, until done()."""
     for _ in range(30):
-        if "focused" in states_of(acc):
-            print(f"\n>>> Space on {acc.getRoleName()} {acc.name!r}")
-            return key("space")
+        if done():
+            return
         mark = log.mark()
-        key("Tab")
+        key(name)
         pump(lambda: log.since(mark, "object:state-changed:focused", detail1=1))
-    raise AssertionError(f"Tab never reaches {acc.name!r}")
+        if not log.since(mark, "object:state-changed:focused", detail1=1):
+            raise AssertionError(f"{name} moves the focus nowhere")
+    raise AssertionError(f"{name} never gets there")
 
 
-def toggle(acc):
+def tab_and_space(acc, log):
+    print(f"\n>>> Tab to {acc.getRoleName()} {acc.name!r}, Space")
+    key_until("Tab", lambda: has_focus(acc), log)
+    key("space")
+
+
+def arrow_to(radio, log):
+    """Tab into the group, then the arrows, which check each option they
+    reach, up or down to the option; Space if Tab landed on it."""
+    print(f"\n>>> Tab and arrows to {radio.getRoleName()} {radio.name!r}")
+    group = radio.parent
+    key_until("Tab", lambda: any(has_focus(r) for r in group), log)
+    focused = next(r for r in group if has_focus(r))
+    top = lambda acc: acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).y
+    key_until("Down" if top(radio) > top(focused) else "Up", lambda: has_focus(radio), log)
+    if "checked" not in states_of(radio):
+        key("space")
+
+
+def pick(radio, log):
+    """Picks an option: as a screen reader's command would, or with Orca
+    running, as the pupil does."""
     if ORCA_LOG:
-        return click(acc)
-    return do_action(acc, ("toggle", "click", "press"))
+        return arrow_to(radio, log)
+    return do_action(radio, ("toggle", "click", "press"))
 
 
 def press(acc, log, by_keys):
@@ -352,6 +379,11 @@ def main():
 
     log = EventLog()
     speech = Speech(ORCA_LOG) if ORCA_LOG else None
+    if speech:
+        # The keys go to the window that has the input focus; there is no
+        # window manager to give it one.
+        subprocess.run(["xdotool", "search", "--name", TITLE_PART, "windowfocus", "--sync"],
+                       check=True)
     # The program learns of new listeners through the registry; give it a
     # moment before the first action so no event is dropped on the way.
     pump(wait=0.5)
@@ -359,7 +391,7 @@ def main():
     print("\nRight pair: 'Оранжева' with 'Украйна 2004', then Check")
     for radio in (orange, ukraine):
         mark = log.mark()
-        toggle(radio)
+        pick(radio, log)
         pump(lambda: log.since(mark, "object:state-changed:checked", radio, 1))
         check("checked" in states_of(radio), f"{radio.name!r} is checked")
         expect_event(log, mark, "object:state-changed:checked", radio, 1, "picked")
@@ -390,7 +422,7 @@ def main():
     print("\nWrong pair: 'Мирна' with 'Ливан 2005', then Check")
     for radio in (peaceful, lebanon):
         mark = log.mark()
-        toggle(radio)
+        pick(radio, log)
         pump(lambda: log.since(mark, "object:state-changed:checked", radio, 1))
         check("checked" in states_of(radio), f"{radio.name!r} is checked")
         expect_event(log, mark, "object:state-changed:checked", radio, 1, "picked")
