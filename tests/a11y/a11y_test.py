@@ -144,6 +144,10 @@ def key(name):
     subprocess.run(["xdotool", "key", name], check=True)
 
 
+def top(acc):
+    return acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).y
+
+
 def has_focus(acc):
     return "focused" in states_of(acc)
 
@@ -174,8 +178,8 @@ def arrow_to(radio, log):
     group = radio.parent
     key_until("Tab", lambda: any(has_focus(r) for r in group), log)
     focused = next(r for r in group if has_focus(r))
-    top = lambda acc: acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).y
-    key_until("Down" if top(radio) > top(focused) else "Up", lambda: has_focus(radio), log)
+    down = top(radio) > top(focused)
+    key_until("Down" if down else "Up", lambda: has_focus(radio), log)
     if "checked" not in states_of(radio):
         key("space")
 
@@ -369,7 +373,8 @@ def main():
         check({"multi line", "read only"} <= states_of(box), "the text box is multi-line, read-only")
 
     needed = [radios.get(n) for n in ("Оранжева", "Украйна 2004", "Мирна", "Ливан 2005")]
-    if None in needed or not box or not announcer or not right_label or not wrong_label or len(buttons) != 2:
+    if (None in needed or not box or not announcer or not right_label or not wrong_label
+            or len(buttons) != 2):
         print("\nFAIL: controls missing; cannot play")
         return 1
     orange, ukraine, peaceful, lebanon = needed

@@ -9,7 +9,11 @@ start_orca() {
   local dir=$1 conf=$1/speechd prefs=$1/orca
   orca_log=$dir/orca.log
   # Orca refuses to start beside another Orca of this user, and its -r
-  # would kill that one, which may be someone's own screen reader.
+  # would kill that one, which may be someone's own screen reader. Runs of
+  # this test on one machine take turns; the lock lasts as long as the last
+  # process started here.
+  exec {orca_lock}>"${TMPDIR:-/tmp}/revolutions-quiz-orca.lock"
+  flock -w 60 "$orca_lock" || fail "another run of this test keeps the screen reader"
   if pgrep -u "$(id -u)" -x orca >/dev/null; then fail "another Orca of this user is running"; fi
 
   # A synthesizer that speaks nothing: the generic module running `true`,
@@ -39,7 +43,7 @@ EOF
 import orca.debug
 orca.debug.debugFile.reconfigure(line_buffering=True)
 EOF
-  HOME=$dir GSETTINGS_BACKEND=memory orca --user-prefs "$prefs" --debug-file "$orca_log" \
+  HOME=$dir GSETTINGS_BACKEND=memory GDK_BACKEND=x11 orca --user-prefs "$prefs" --debug-file "$orca_log" \
     >/dev/null 2>&1 &
   pids+=($!)
   for _ in $(seq 100); do grep -qs 'ORCA: Startup complete' "$orca_log" && return 0; sleep 0.1; done
