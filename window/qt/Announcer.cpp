@@ -4,6 +4,7 @@
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent) { setVisible(false); }
 
+// Only assistive technology hears of the appearing; the widget stays hidden.
 void Announcer::Say(const QString& message) {
     setAccessibleName(message);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
