@@ -19,12 +19,13 @@ RUN_PACKAGES=(g++ cmake ninja-build python3 qt6-base-dev qt6-translations-l10n f
 HEADLESS_PACKAGES=(xvfb xdotool imagemagick)
 # The tests also need GoogleTest, the X library for their probe, the virtual
 # screen, the accessibility bus with its Python client for the screen-reader
-# test, the validators of the desktop files, and valgrind and strace, which
-# watch the running program's memory and its files and sockets.
+# test, the validators of the desktop files, valgrind and strace, which watch
+# the running program's memory and its files and sockets, and a real screen
+# reader with its speech service, which must speak the verdicts.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" build-essential pkg-config libx11-dev
                googletest libgtest-dev xvfb xauth xdotool imagemagick
                dbus at-spi2-core python3-pyatspi desktop-file-utils appstream
-               valgrind strace)
+               valgrind strace orca speech-dispatcher)
 
 preset="${QUIZ_PRESET:-default}"
 build_dir="build/$preset"

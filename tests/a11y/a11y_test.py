@@ -6,9 +6,18 @@ control with its role, name and states, plays a right pair, a wrong pair and
 Clear through accessibility actions only, prints every event the program
 sends, and checks both what the controls say afterwards and that the events
 a screen reader speaks from did arrive. Exit status 0 only if all checks hold.
+
+With QUIZ_ORCA_LOG set (run.sh ... orca), Orca runs beside the program and
+the pupil plays as a blind pupil does, with the keyboard: Tab into a group,
+arrows to the option, Tab to Check or Clear and Space; the first Check is a
+mouse click. Then Orca must also speak, into that log, each verdict
+with the count it changed, the prompt after Clear, and the name of a group
+of option buttons once as the focus enters it.
 """
 
 import json
+import os
+import re
 import subprocess
 import sys
 import time
@@ -37,6 +46,9 @@ PROMPT_TEXT = TEXTS["prompt"]
 
 WAIT_S = 3.0    # longest wait for the events an action should cause
 SETTLE_S = 0.3  # then this long for any that trail behind
+SPEECH_WAIT_S = 5.0  # longest wait for Orca to speak what an action changed
+
+ORCA_LOG = os.environ.get("QUIZ_ORCA_LOG")
 
 failures = []
 
@@ -120,12 +132,72 @@ def do_action(acc, names):
     raise AssertionError(f"{acc.name!r} offers none of {names}: {offered}")
 
 
-def toggle(acc):
-    return do_action(acc, ("toggle", "click", "press"))
+def click(acc):
+    """A left click in the middle of the control, as a mouse gives it."""
+    box = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    x, y = box.x + box.width // 2, box.y + box.height // 2
+    print(f"\n>>> click at ({x}, {y}) on {acc.getRoleName()} {acc.name!r}")
+    subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
 
 
-def press(acc):
-    return do_action(acc, ("press", "click"))
+def key(name):
+    subprocess.run(["xdotool", "key", name], check=True)
+
+
+def top(acc):
+    return acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).y
+
+
+def has_focus(acc):
+    return "focused" in states_of(acc)
+
+
+def key_until(name, done, log):
+    """Presses the key, each time once the focus has moved, until done()."""
+    for _ in range(30):
+        if done():
+            return
+        mark = log.mark()
+        key(name)
+        pump(lambda: log.since(mark, "object:state-changed:focused", detail1=1))
+        if not log.since(mark, "object:state-changed:focused", detail1=1):
+            raise AssertionError(f"{name} moves the focus nowhere")
+    raise AssertionError(f"{name} never gets there")
+
+
+def tab_and_space(acc, log):
+    print(f"\n>>> Tab to {acc.getRoleName()} {acc.name!r}, Space")
+    key_until("Tab", lambda: has_focus(acc), log)
+    key("space")
+
+
+def arrow_to(radio, log):
+    """Tab into the group, then the arrows, which check each option they
+    reach, up or down to the option; Space if Tab landed on it."""
+    print(f"\n>>> Tab and arrows to {radio.getRoleName()} {radio.name!r}")
+    group = radio.parent
+    key_until("Tab", lambda: any(has_focus(r) for r in group), log)
+    focused = next(r for r in group if has_focus(r))
+    down = top(radio) > top(focused)
+    key_until("Down" if down else "Up", lambda: has_focus(radio), log)
+    if "checked" not in states_of(radio):
+        key("space")
+
+
+def pick(radio, log):
+    """Picks an option: as a screen reader's command would, or with Orca
+    running, as the pupil does."""
+    if ORCA_LOG:
+        return arrow_to(radio, log)
+    return do_action(radio, ("toggle", "click", "press"))
+
+
+def press(acc, log, by_keys):
+    """Presses a button: as a screen reader's command would, or with Orca
+    running, as the pupil does, by mouse or by keyboard."""
+    if not ORCA_LOG:
+        return do_action(acc, ("press", "click"))
+    return tab_and_space(acc, log) if by_keys else click(acc)
 
 
 class EventLog:
@@ -161,6 +233,52 @@ class EventLog:
                 if e["type"].startswith(type_prefix)
                 and (source is None or e["path"] == source.path)
                 and (detail1 is None or e["detail1"] == detail1)]
+
+
+class Speech:
+    """The phrases Orca speaks, in order, read from its debug log as Orca
+    writes it."""
+
+    LINE = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{'")
+
+    def __init__(self, path):
+        self.log = open(path, encoding="utf-8", errors="replace")
+        self.partial = ""
+        self.phrases = []
+
+    def said(self):
+        *lines, self.partial = (self.partial + self.log.read()).split("\n")
+        self.phrases += [m.group(1) for m in map(self.LINE.search, lines) if m]
+        return self.phrases
+
+    def mark(self):
+        return len(self.said())
+
+
+def expect_speech(speech, mark, phrases, what):
+    """Waits until Orca has spoken the phrases since mark, in this order,
+    and shows all it said there. Without Orca there is nothing to hear."""
+    if speech is None:
+        return
+
+    def in_order():
+        text, at = " | ".join(speech.said()[mark:]), 0
+        for phrase in phrases:
+            at = text.find(phrase, at)
+            if at < 0:
+                return False
+            at += len(phrase)
+        return True
+    pump(in_order, wait=SPEECH_WAIT_S)
+    for phrase in speech.said()[mark:]:
+        print(f"    Orca says {phrase!r}")
+    check(in_order(), f"Orca speaks {' then '.join(map(repr, phrases))} ({what})")
+
+
+def expect_told(log, mark, announcer, message):
+    """The notification has appeared with the message as its name."""
+    expect_event(log, mark, "object:state-changed:showing", announcer, 1, "told")
+    check(announcer.name == message, f"the notification tells {message!r}: {announcer.name!r}")
 
 
 def expect_event(log, mark, type_prefix, source, detail1=None, what=""):
@@ -245,12 +363,19 @@ def main():
     check(len(lists) == 1, f"one list (found {len(lists)})")
     for l in lists:
         check(not {"showing", "visible"} & states_of(l), "the list is neither showing nor visible")
+    # What Check and Clear change is told through a notification that is
+    # never on screen.
+    announcer = one(children(window, "notification"), "notification")
+    if announcer:
+        check(not {"showing", "visible"} & states_of(announcer),
+              "the notification is neither showing nor visible")
     if box:
         check(box.name == TEXT_BOX, f"the text box is named {TEXT_BOX!r}: {box.name!r}")
         check({"multi line", "read only"} <= states_of(box), "the text box is multi-line, read-only")
 
     needed = [radios.get(n) for n in (NAMES[9], PLACES[9], NAMES[2], PLACES[0])]
-    if None in needed or not box or not right_label or not wrong_label or len(buttons) != 2:
+    if (None in needed or not box or not announcer or not right_label or not wrong_label
+            or len(buttons) != 2):
         print("\nFAIL: controls missing; cannot play")
         return 1
     orange, ukraine, peaceful, lebanon = needed
@@ -259,6 +384,12 @@ def main():
         return box.queryText().getText(0, -1)
 
     log = EventLog()
+    speech = Speech(ORCA_LOG) if ORCA_LOG else None
+    if speech:
+        # The keys go to the window that has the input focus; there is no
+        # window manager to give it one.
+        subprocess.run(["xdotool", "search", "--name", f"^{re.escape(TITLE)}$",
+                        "windowfocus", "--sync"], check=True)
     # The program learns of new listeners through the registry; give it a
     # moment before the first action so no event is dropped on the way.
     pump(wait=0.5)
@@ -266,14 +397,15 @@ def main():
     print(f"\nRight pair: {NAMES[9]!r} with {PLACES[9]!r}, then Check")
     for radio in (orange, ukraine):
         mark = log.mark()
-        toggle(radio)
+        pick(radio, log)
         pump(lambda: log.since(mark, "object:state-changed:checked", radio, 1))
         check("checked" in states_of(radio), f"{radio.name!r} is checked")
         expect_event(log, mark, "object:state-changed:checked", radio, 1, "picked")
-    mark = log.mark()
-    press(buttons[CHECK])
+    mark, said = log.mark(), speech and speech.mark()
+    press(buttons[CHECK], log, by_keys=False)
     pump(lambda: log.since(mark, "object:text-changed:insert", box)
          and log.since(mark, "object:property-change:accessible-name", right_label))
+    expect_speech(speech, said, [RIGHT_TEXT.strip(), "Вярно:  1"], "right pair")
     check(text_of_box() == RIGHT_TEXT, f"text box reads {RIGHT_TEXT!r}: {text_of_box()!r}")
     check(right_label.name == "Вярно:  1", f"right count reads 'Вярно:  1': {right_label.name!r}")
     check(wrong_label.name == "Грешно:  0", f"wrong count still 'Грешно:  0': {wrong_label.name!r}")
@@ -288,6 +420,7 @@ def main():
                  what="count changed")
     check(not log.since(mark, "object:property-change:accessible-name", wrong_label),
           "no name change from the wrong count")
+    expect_told(log, mark, announcer, f"{RIGHT_TEXT.strip()} {right_label.name}")
     for radio in (orange, ukraine):
         expect_event(log, mark, "object:state-changed:checked", radio, 0, "pair done")
         expect_event(log, mark, "object:state-changed:sensitive", radio, 0, "pair done")
@@ -295,14 +428,15 @@ def main():
     print(f"\nWrong pair: {NAMES[2]!r} with {PLACES[0]!r}, then Check")
     for radio in (peaceful, lebanon):
         mark = log.mark()
-        toggle(radio)
+        pick(radio, log)
         pump(lambda: log.since(mark, "object:state-changed:checked", radio, 1))
         check("checked" in states_of(radio), f"{radio.name!r} is checked")
         expect_event(log, mark, "object:state-changed:checked", radio, 1, "picked")
-    mark = log.mark()
-    press(buttons[CHECK])
+    mark, said = log.mark(), speech and speech.mark()
+    press(buttons[CHECK], log, by_keys=True)
     pump(lambda: log.since(mark, "object:text-changed:insert", box)
          and log.since(mark, "object:property-change:accessible-name", wrong_label))
+    expect_speech(speech, said, [WRONG_TEXT.strip(), "Грешно:  1"], "wrong pair")
     check(text_of_box() == WRONG_TEXT, f"text box reads {WRONG_TEXT!r}: {text_of_box()!r}")
     check(wrong_label.name == "Грешно:  1", f"wrong count reads 'Грешно:  1': {wrong_label.name!r}")
     check(right_label.name == "Вярно:  1", f"right count still 'Вярно:  1': {right_label.name!r}")
@@ -315,13 +449,15 @@ def main():
                  what="count changed")
     check(not log.since(mark, "object:property-change:accessible-name", right_label),
           "no name change from the right count")
+    expect_told(log, mark, announcer, f"{WRONG_TEXT.strip()} {wrong_label.name}")
 
     print("\nClear")
-    mark = log.mark()
-    press(buttons[CLEAR])
+    mark, said = log.mark(), speech and speech.mark()
+    press(buttons[CLEAR], log, by_keys=True)
     pump(lambda: log.since(mark, "object:text-changed:insert", box)
          and log.since(mark, "object:property-change:accessible-name", right_label)
          and log.since(mark, "object:property-change:accessible-name", wrong_label))
+    expect_speech(speech, said, [PROMPT_TEXT], "Clear")
     check(text_of_box() == PROMPT_TEXT, f"text box reads {PROMPT_TEXT!r}: {text_of_box()!r}")
     check(right_label.name == "Вярно:  0", f"right count back to 'Вярно:  0': {right_label.name!r}")
     check(wrong_label.name == "Грешно:  0", f"wrong count back to 'Грешно:  0': {wrong_label.name!r}")
@@ -330,10 +466,19 @@ def main():
     expect_event(log, mark, "object:text-changed:insert", box, what="the prompt")
     expect_event(log, mark, "object:property-change:accessible-name", right_label)
     expect_event(log, mark, "object:property-change:accessible-name", wrong_label)
+    expect_told(log, mark, announcer, f"{PROMPT_TEXT} {right_label.name} {wrong_label.name}")
     for radio in (orange, ukraine):
         expect_event(log, mark, "object:state-changed:sensitive", radio, 1, "back in play")
     for radio in (peaceful, lebanon):
         expect_event(log, mark, "object:state-changed:checked", radio, 0, "picks cleared")
+
+    if speech:
+        said = speech.said()
+        print("\nAll Orca said:\n" + "".join(f"    {phrase!r}\n" for phrase in said))
+        for frame in (NAMES_FRAME, PLACES_FRAME):
+            named = [i for i, phrase in enumerate(said) if frame in phrase]
+            check(named and all(i + 1 not in named for i in named),
+                  f"Orca names the group {frame!r} on entering it, and once only")
 
     pyatspi.Registry.deregisterEventListener(log.on_event, *EventLog.TYPES)
     print()

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The real program on a virtual screen, read and played only the way a screen
 # reader does it, through AT-SPI:
-#   run.sh PROGRAM SCRIPT X11_PROBE
+#   run.sh PROGRAM SCRIPT X11_PROBE [orca]
 # Starts a virtual screen and a private D-Bus session with the accessibility
-# bus, then the program, then SCRIPT (Python with pyatspi), which takes the
-# texts it expects from X11_PROBE. SCRIPT's exit status is the result;
-# everything started here is stopped on the way out.
+# bus, with "orca" the screen reader Orca too, then the program, then SCRIPT
+# (Python with pyatspi), which takes the texts it expects from X11_PROBE.
+# SCRIPT's exit status is the result; everything started here is stopped on
+# the way out.
 set -euo pipefail
 program=$1 script=$2 probe=$3
 # shellcheck source-path=SCRIPTDIR source=../e2e/screen.sh
@@ -29,6 +30,13 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -n "$launched" ] || fail "the accessibility bus did not start"
+
+if [ "${4:-}" = orca ]; then
+  # shellcheck source-path=SCRIPTDIR source=orca.sh
+  source "$(dirname "$0")/orca.sh"
+  start_orca "$runtime_dir"
+  export QUIZ_ORCA_LOG=$orca_log
+fi
 
 # Qt bridges to AT-SPI only when it believes a screen reader runs; say so.
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" &

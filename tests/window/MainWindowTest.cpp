@@ -77,7 +77,7 @@ QString TextOf(const QWidget* widget) {
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
     if (const auto* box = qobject_cast<const QPlainTextEdit*>(widget))
         return box->toPlainText().replace('\n', "\r\n");
-    return widget->property("title").toString();
+    return widget->accessibleName();  // a frame's caption
 }
 
 // A point of the control that shows its back colour, clear of text and edges.

@@ -12,6 +12,10 @@ constexpr int kLineWidth = 2;     // an etched line: one dark, one light
 
 }  // namespace
 
+FrameBox::FrameBox(const QString& caption, QWidget* parent) : QGroupBox(parent), caption_(caption) {
+    setAccessibleName(caption);
+}
+
 void FrameBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QFontMetrics metrics(font());
@@ -20,10 +24,10 @@ void FrameBox::paintEvent(QPaintEvent* /*event*/) {
     painter.fillRect(frame, palette().window());
     qDrawShadeRect(&painter, frame, palette(), /*sunken=*/true, kLineWidth / 2);
 
-    const QRect caption(kCaptionInset, 0, metrics.horizontalAdvance(title()), metrics.height());
+    const QRect caption(kCaptionInset, 0, metrics.horizontalAdvance(caption_), metrics.height());
     // Break the line behind the caption, and nothing above it.
     painter.fillRect(QRect(caption.left(), lineTop, caption.width(), kLineWidth),
                      palette().window());
     style()->drawItemText(&painter, caption, Qt::AlignLeft | Qt::AlignVCenter, palette(),
-                          isEnabled(), title(), QPalette::WindowText);
+                          isEnabled(), caption_, QPalette::WindowText);
 }

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "Announcer.h"
 #include "FittingLabel.h"
 #include "FormUnits.h"
 #include "FrameBox.h"
@@ -57,7 +58,7 @@ QWidget* CreateLabel(const form::Control& row, QWidget* parent) {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent), announcer_(new Announcer(this)) {
     const form::Window& props = form::kWindowProps;
     setWindowTitle(ToQString(form::WindowCaption()));
     setWindowIcon(QIcon(QPixmap(hamburger_xpm)));
@@ -172,9 +173,22 @@ void MainWindow::Wire() {
         });
     }
     connect(Command1(form::kCheckButton), &QAbstractButton::clicked, this,
-            [this] { state_.Check(); });
+            [this] { Announce(&quiz::QuizState::Check); });
     connect(Command1(form::kClearButton), &QAbstractButton::clicked, this,
-            [this] { state_.Clear(); });
+            [this] { Announce(&quiz::QuizState::Clear); });
+}
+
+// Takes one step of the quiz and tells a screen reader what it changed away
+// from the focus: the message, which is new at every step even when its text
+// is not, and each count whose caption changed.
+void MainWindow::Announce(void (quiz::QuizState::*step)()) {
+    const QString right = RightCount()->text();
+    const QString wrong = WrongCount()->text();
+    (state_.*step)();
+    QStringList message{FeedbackBox()->toPlainText().simplified()};
+    if (RightCount()->text() != right) message << RightCount()->text();
+    if (WrongCount()->text() != wrong) message << WrongCount()->text();
+    announcer_->Say(message.join(' '));
 }
 
 QWidget* MainWindow::Control(form::ControlId id) const { return controls_.at(form::RowOf(id)); }

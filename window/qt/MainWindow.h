@@ -7,6 +7,7 @@
 #include "quiz/QuizView.h"
 #include "window/FormLayout.h"
 
+class Announcer;
 class QAbstractButton;
 class QLabel;
 class QListWidget;
@@ -38,6 +39,7 @@ private:
     void ApplyTabOrder();
     void KeepGroupReachable(form::ControlId frame);
     void Wire();
+    void Announce(void (quiz::QuizState::*step)());
 
     // The quiz's view of the window.
     void SetNameChecked(quiz::PairIndex i, bool on) override;
@@ -51,5 +53,6 @@ private:
     void SetWrongCaption(const std::string& text) override;
 
     std::array<QWidget*, form::kControls.size()> controls_{};
+    Announcer* announcer_;
     quiz::QuizState state_{*this};
 };

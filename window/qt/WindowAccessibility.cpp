@@ -2,9 +2,13 @@
 
 #include <QAccessibleWidget>
 
+#include "Announcer.h"
 #include "MainWindow.h"
 
-QAccessibleInterface* MainWindowAccessible(const QString& className, QObject* object) {
-    if (className != QLatin1String(MainWindow::staticMetaObject.className())) return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+QAccessibleInterface* WindowAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(MainWindow::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    if (className == QLatin1String(Announcer::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    return nullptr;
 }

@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(form::qt::ToFont(form::kWindowProps));
     QApplication::setFont(desktopFont, "QMenu");
     InstallBulgarianTranslations(app);
-    QAccessible::installFactory(MainWindowAccessible);
+    QAccessible::installFactory(WindowAccessible);
     MainWindow window;
     window.show();
     return QApplication::exec();
