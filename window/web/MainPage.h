@@ -1,0 +1,63 @@
+#pragma once
+
+#include <emscripten/html5.h>
+#include <emscripten/val.h>
+
+#include <array>
+#include <cstddef>
+#include <vector>
+
+#include "quiz/QuizState.h"
+#include "quiz/QuizView.h"
+#include "window/FormLayout.h"
+
+// The quiz's one page: built from the form table into the document, it owns
+// the quiz state and is its view. Each click of a control is one call into
+// the quiz. It lives as long as the document.
+class MainPage final : private quiz::QuizView {
+public:
+    MainPage();
+    MainPage(const MainPage&) = delete;
+    MainPage& operator=(const MainPage&) = delete;
+
+private:
+    // What a click callback needs to find its control again.
+    struct Binding {
+        MainPage* page;
+        std::size_t row;
+    };
+
+    void BuildControls();
+    void Wire();
+    void OnClick(std::size_t row);
+    void FitToWidth();
+    void RefreshTabStop(form::ControlId frame);
+    void FocusMessageBox();
+    static EM_BOOL ClickCallback(int type, const EmscriptenMouseEvent* event, void* binding);
+    static EM_BOOL ResizeCallback(int type, const EmscriptenUiEvent* event, void* page);
+
+    [[nodiscard]] emscripten::val Control(form::ControlId id) const;
+
+    // The quiz's view of the page.
+    void SetNameChecked(quiz::PairIndex i, bool on) override;
+    void SetPlaceChecked(quiz::PairIndex i, bool on) override;
+    void SetNameEnabled(quiz::PairIndex i, bool on) override;
+    void SetPlaceEnabled(quiz::PairIndex i, bool on) override;
+    std::string GetFeedback() const override;
+    void SetFeedback(const std::string& text) override;
+    std::string GetExplanation(quiz::PairIndex i) const override;
+    void SetRightCaption(const std::string& text) override;
+    void SetWrongCaption(const std::string& text) override;
+
+    void SetChecked(form::ControlId id, bool on);
+    void SetEnabled(form::ControlId id, bool on);
+
+    emscripten::val document_ = emscripten::val::global("document");
+    emscripten::val form_ = emscripten::val::undefined();
+    // A text box's new value is not reliably announced; this live region
+    // carries the same verdict to a screen reader.
+    emscripten::val announcer_ = emscripten::val::undefined();
+    std::vector<emscripten::val> controls_;  // by table row
+    std::array<Binding, form::kControls.size()> bindings_{};
+    quiz::QuizState state_{*this};
+};
