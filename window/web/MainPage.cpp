@@ -97,7 +97,6 @@ void MainPage::OnClick(std::size_t row) {
         state_.PickName(pair);
     else
         state_.PickPlace(pair);
-    RefreshTabStop(control.container);
 }
 
 // A narrow screen, such as a phone's, shows the whole form scaled down
@@ -108,23 +107,6 @@ void MainPage::FitToWidth() {
     const double scale = std::min(1.0, available / width);
     form_["style"].set("transform",
                        scale < 1.0 ? "scale(" + std::to_string(scale) + ")" : std::string());
-}
-
-// Tab reaches a group of option buttons at one button: its checked one, else
-// its first enabled one in tab order. Arrow keys move within the group.
-void MainPage::RefreshTabStop(form::ControlId frame) {
-    const form::Control* stop = nullptr;
-    for (const bool mustBeChecked : {true, false}) {
-        for (const form::Control* row : form::kTabOrder) {
-            if (stop || !(row->container == frame)) continue;
-            const val radio = Control(row->id);
-            if (!radio["disabled"].as<bool>() && (!mustBeChecked || radio["checked"].as<bool>()))
-                stop = row;
-        }
-    }
-    for (const form::Control* row : form::kTabOrder)
-        if (row->container == frame)
-            Control(row->id).set("tabIndex", row == stop ? row->tabIndex + 1 : -1);
 }
 
 // The message box has the first tab index, so the focus starts there, with

@@ -31,7 +31,6 @@ private:
     void Wire();
     void OnClick(std::size_t row);
     void FitToWidth();
-    void RefreshTabStop(form::ControlId frame);
     void FocusMessageBox();
     static EM_BOOL ClickCallback(int type, const EmscriptenMouseEvent* event, void* binding);
     static EM_BOOL ResizeCallback(int type, const EmscriptenUiEvent* event, void* page);

@@ -34,15 +34,10 @@ void SetFittingCaption(val label, const std::string& text) {
 
 }  // namespace
 
-void MainPage::SetChecked(form::ControlId id, bool on) {
-    Control(id).set("checked", on);
-    RefreshTabStop(form::At(id).container);
-}
-
-void MainPage::SetEnabled(form::ControlId id, bool on) {
-    Control(id).set("disabled", !on);
-    RefreshTabStop(form::At(id).container);
-}
+// The browser keeps each group one Tab stop: its checked button, else its
+// first enabled one in tab order.
+void MainPage::SetChecked(form::ControlId id, bool on) { Control(id).set("checked", on); }
+void MainPage::SetEnabled(form::ControlId id, bool on) { Control(id).set("disabled", !on); }
 
 void MainPage::SetNameChecked(quiz::PairIndex i, bool on) { SetChecked(form::Option1(i), on); }
 void MainPage::SetPlaceChecked(quiz::PairIndex i, bool on) { SetChecked(form::Option2(i), on); }
