@@ -11,23 +11,15 @@ tree. Screenshots at 100 % and at phone width go to OUT_DIR.
 """
 import json
 import os
-import shutil
 import sys
-import tempfile
 import traceback
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu",
-                  "--disable-background-networking", "--disable-component-update",
-                  "--disable-sync", "--no-first-run"]
-# A headless window's own size leaves an unknown part to the page: the page
-# gets exactly these.
-DESKTOP = {"width": 560, "height": 480, "deviceScaleFactor": 1, "mobile": False}
+from chromium import DESKTOP, Chromium
+
 PHONE = {"width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True}
 CHECK, CLEAR = "Command1_0", "Command1_1"
 
@@ -80,34 +72,30 @@ class Expected:
 
     def __init__(self, form):
         self.texts = form["texts"]
-        self.checked, self.disabled = set(), set()
-        self.feedback, self.right, self.wrong = None, 0, 0
-
-    def count(self, prefix, n):
-        return prefix + " " + str(n)
+        self.checked, self.disabled, self.right, self.wrong = set(), set(), 0, 0
+        self.feedback = shown(next(r["text"] for r in form["controls"] if r["name"] == "Text1"))
+        self.announced = ""
 
     def click(self, target, verdict):
-        group = target.split("_")[0]
+        group, t, lb = target.split("_")[0], self.texts, self.texts["lineBreak"]
         if target.startswith("Option") and target not in self.disabled:
             self.checked = {c for c in self.checked if not c.startswith(group)} | {target}
-        lb = self.texts["lineBreak"]
         if verdict == "right":
             self.disabled |= self.checked
-            self.checked = set()
-            self.feedback, self.right = self.texts["right"] + lb + lb, self.right + 1
+            self.checked, self.feedback, self.right = set(), t["right"] + lb + lb, self.right + 1
         elif verdict == "wrong":
-            self.feedback, self.wrong = self.texts["wrong"] + lb, self.wrong + 1
+            self.feedback, self.wrong = t["wrong"] + lb, self.wrong + 1
         elif verdict == "clear":
-            self.checked, self.disabled = set(), set()
-            self.feedback, self.right, self.wrong = self.texts["prompt"], 0, 0
+            self.checked, self.disabled, self.right, self.wrong = set(), set(), 0, 0
+            self.feedback = t["prompt"]
+        if verdict:
+            self.feedback = self.announced = shown(self.feedback)
 
-    def state(self, start_feedback):
-        t = self.texts
-        feedback = shown(self.feedback if self.feedback is not None else start_feedback)
+    def state(self):
         return {"checked": sorted(self.checked), "disabled": sorted(self.disabled),
-                "feedback": feedback, "announced": "" if self.feedback is None else feedback,
-                "right": self.count(t["rightPrefix"], self.right),
-                "wrong": self.count(t["wrongPrefix"], self.wrong)}
+                "feedback": self.feedback, "announced": self.announced,
+                "right": self.texts["rightPrefix"] + " " + str(self.right),
+                "wrong": self.texts["wrongPrefix"] + " " + str(self.wrong)}
 
 
 # (what is clicked, what Check or Clear then says). The first pair is the
@@ -115,37 +103,19 @@ class Expected:
 SCENARIO = [("Option1_9", None), ("Option2_9", None), (CHECK, "right"),
             ("Option1_0", None), ("Option2_1", None), (CHECK, "wrong"),
             ("Option1_2", None), ("Option1_9", None), (CHECK, "wrong"),
-            ("Option2_9", None), (CLEAR, "clear"), (CHECK, "wrong")]
+            ("Option2_9", None), (CLEAR, "clear")] + [(CHECK, "wrong")] * 10
 WHOLE_GAME = [step for i in range(12)
               for step in ((f"Option1_{i}", None), (f"Option2_{i}", None), (CHECK, "right"))]
 
 
-class PageTest:
+class PageTest(Chromium):
     def __init__(self, page, form, out_dir):
+        super().__init__()
         self.url = "file://" + os.path.abspath(page)
         self.form, self.out_dir = form, out_dir
         self.rows = {element_id(r): r for r in form["controls"]}
         self.failures = []
-        self.profile = tempfile.mkdtemp(prefix="quiz-chromium-")
-        options = webdriver.ChromeOptions()
-        options.binary_location = "/usr/bin/chromium"
-        for flag in CHROMIUM_FLAGS + ["--user-data-dir=" + self.profile]:
-            options.add_argument(flag)
-        options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
-        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.driver.implicitly_wait(5)  # the page builds itself once its WebAssembly is ready
-        self.cdp("Emulation.setDeviceMetricsOverride", DESKTOP)
-        self.cdp("Network.enable", {})
-        self.cdp("Network.emulateNetworkConditions",
-                 {"offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
-        self.driver.get_log("performance")  # the browser's own start page is not ours
-
-    def close(self):
-        self.driver.quit()
-        shutil.rmtree(self.profile, ignore_errors=True)
-
-    def cdp(self, command, params):
-        return self.driver.execute_cdp_cmd(command, params)
 
     def expect(self, what, got, wanted):
         if got != wanted and isinstance(got, dict) and isinstance(wanted, dict):
@@ -178,8 +148,7 @@ class PageTest:
         for n, (target, verdict) in enumerate(steps):
             self.click(target)
             expected.click(target, verdict)
-            self.expect(f"{label} step {n} ({target})", self.state(),
-                        expected.state(self.rows["Text1_0"]["text"]))
+            self.expect(f"{label} step {n} ({target})", self.state(), expected.state())
 
     # --- the checks -------------------------------------------------------
     def check_start_state(self):
@@ -195,8 +164,8 @@ class PageTest:
             "return getComputedStyle(document.querySelector('.form')).fontFamily")
             .split(",")[0].strip('"'), form["font"])
         got = driver.execute_script(READ_CONTROLS, list(self.rows))
-        counts = {"Label1_1": Expected(form).state("")["right"],
-                  "Label1_2": Expected(form).state("")["wrong"]}
+        start = Expected(form).state()
+        counts = {"Label1_1": start["right"], "Label1_2": start["wrong"]}
         for element, row in self.rows.items():
             g = got[element]
             self.expect(f"{element} shown", g["shown"], row["visible"])
@@ -207,7 +176,7 @@ class PageTest:
             self.expect(f"{element} text", g["text"], shown(counts.get(element, row["text"])))
             if row["back"]:
                 self.expect(f"{element} colour", g["back"], "rgb({}, {}, {})".format(*row["back"]))
-        self.expect("start", self.state(), Expected(form).state(self.rows["Text1_0"]["text"]))
+        self.expect("start", self.state(), start)
         self.expect("focus", self.focused(), "Text1_0")
         self.expect("message box scrolled", driver.execute_script(
             "return document.getElementById('Text1_0').scrollTop"), 0)
@@ -219,6 +188,7 @@ class PageTest:
         self.load()
         expected = Expected(self.form)
         self.play(SCENARIO, expected, "scenario")
+        self.expect("cut captions with ten wrong", self.driver.execute_script(READ_CUT_CAPTIONS), [])
         self.play(WHOLE_GAME, expected, "whole game")
         self.check_accessibility(expected)
         self.check_start_state()
@@ -265,7 +235,7 @@ class PageTest:
         expected = Expected(self.form)
         for target, verdict in ((name_stop, None), (place, None), (CHECK, "right")):
             expected.click(target, verdict)
-        self.expect("keyboard pair", self.state(), expected.state(""))
+        self.expect("keyboard pair", self.state(), expected.state())
         # Up from the finished pair's lower neighbour wraps past the finished one.
         self.click(f"Option1_{pair + 1}")
         self.keys(Keys.ARROW_UP)
@@ -308,10 +278,10 @@ class PageTest:
         self.expect("live region", [(prop(n, "live"), prop(n, "atomic")) for n in status],
                     [("polite", True)])
         texts = {name(n) for n in named if n["role"]["value"] == "StaticText"}
-        state = expected.state("")
+        state = expected.state()
         for count in (state["right"], state["wrong"]):
             self.expect(f"count {count!r} read", count in texts, True)
-        self.expect("verdict read", shown(expected.feedback).strip() in texts, True)
+        self.expect("verdict read", expected.feedback.strip() in texts, True)
 
     def check_phone(self):
         """At 360 px: fits the width, keeps its proportions, a tap anywhere picks."""
@@ -353,6 +323,9 @@ class PageTest:
         self.expect("cookies", self.cdp("Network.getAllCookies", {})["cookies"], [])
         self.expect("storage", self.driver.execute_script(
             "return localStorage.length + sessionStorage.length + document.cookie.length"), 0)
+        self.expect("icon inside", self.driver.execute_script(
+            "return document.querySelector('link[rel=icon]').href.slice(0, 22)"),
+            "data:image/png;base64,")
         errors = [e["message"][:300] for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
         self.expect("console errors", errors, [])
 
