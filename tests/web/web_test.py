@@ -127,6 +127,12 @@ class PageTest(Chromium):
     def load(self):
         self.driver.get(self.url)
         self.driver.find_element(By.ID, CLEAR)  # waits for the page to be built
+        self.next_frame()
+
+    def next_frame(self):
+        """Waits until the page has laid itself out for the next frame."""
+        self.driver.execute_async_script(
+            "requestAnimationFrame(() => requestAnimationFrame(arguments[0]))")
 
     def state(self):
         return self.driver.execute_script(READ_STATE)
@@ -188,6 +194,7 @@ class PageTest(Chromium):
         self.load()
         expected = Expected(self.form)
         self.play(SCENARIO, expected, "scenario")
+        self.next_frame()
         self.expect("cut captions with ten wrong", self.driver.execute_script(READ_CUT_CAPTIONS), [])
         self.play(WHOLE_GAME, expected, "whole game")
         self.check_accessibility(expected)

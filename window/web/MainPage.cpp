@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "ControlFactory.h"
+#include "FormMarkup.h"
 #include "FormUnits.h"
 
 using emscripten::val;
@@ -15,47 +15,33 @@ constexpr std::size_t RowOf(form::ControlId id) {
     return static_cast<std::size_t>(form::Find(id) - form::kControls.data());
 }
 
+// The window's size, colour and font.
+std::string FormStyle(const form::Window& w) {
+    return "width: " + form::web::Px(w.clientWidth) + "; height: " + form::web::Px(w.clientHeight) +
+           "; background-color: " + form::web::CssColor(w.back) +
+           "; font-family: " + form::web::CssFontFamily(w) +
+           "; font-size: " + std::to_string(form::web::FontPixels(w)) + "px";
+}
+
 }  // namespace
 
 MainPage::MainPage() {
     const form::Window& props = form::kWindowProps;
     document_.set("title", form::WindowCaption());
     document_["body"]["style"].set("backgroundColor", form::web::CssColor(props.back));
-
-    form_ = document_.call<val>("createElement", std::string("div"));
     form_.set("className", std::string("form"));
-    val style = form_["style"];
-    style.set("width", form::web::Px(props.clientWidth));
-    style.set("height", form::web::Px(props.clientHeight));
-    style.set("backgroundColor", form::web::CssColor(props.back));
-    style.set("fontFamily", form::web::CssFontFamily(props));
-    style.set("fontSize", std::to_string(form::web::FontPixels(props)) + "px");
-
-    BuildControls();
+    form_["style"].set("cssText", FormStyle(props));
+    form_.set("innerHTML", form::web::FormMarkup());
     document_["body"].call<void>("appendChild", form_);
+
+    controls_.reserve(form::kControls.size());
+    for (const form::Control& row : form::kControls)
+        controls_.push_back(document_.call<val>("getElementById", form::web::ElementId(row.id)));
+    announcer_ = document_.call<val>("getElementById", std::string(form::web::kAnnouncerId));
     Wire();
     // The load step: the counts read zero before the page is first painted.
     state_.ResetQuiz();
-    FitToWidth();
-    FocusMessageBox();
-}
-
-// Containers come before what they hold, and each group's option buttons
-// stand in row order, so the arrow keys move through them top to bottom.
-void MainPage::BuildControls() {
-    controls_.reserve(form::kControls.size());
-    for (const form::Control& row : form::kControls) {
-        const form::web::PageControl made = form::web::CreateControl(document_, row);
-        const val container = row.container == form::kWindow ? form_ : Control(row.container);
-        container.call<void>("appendChild", made.box);
-        controls_.push_back(made.control);
-        if (row.id == form::Text1(0)) {
-            announcer_ = document_.call<val>("createElement", std::string("div"));
-            announcer_.set("className", std::string("announcer"));
-            announcer_.call<void>("setAttribute", std::string("role"), std::string("status"));
-            form_.call<void>("appendChild", announcer_);
-        }
-    }
+    RequestFrame();
 }
 
 // A pick is a button becoming checked, whether by mouse, keyboard, touch or
@@ -80,7 +66,7 @@ EM_BOOL MainPage::ClickCallback(int /*type*/, const EmscriptenMouseEvent* /*even
 }
 
 EM_BOOL MainPage::ResizeCallback(int /*type*/, const EmscriptenUiEvent* /*event*/, void* page) {
-    static_cast<MainPage*>(page)->FitToWidth();
+    static_cast<MainPage*>(page)->RequestFrame();
     return EM_FALSE;
 }
 
@@ -99,6 +85,21 @@ void MainPage::OnClick(std::size_t row) {
         state_.PickPlace(pair);
 }
 
+void MainPage::RequestFrame() {
+    if (framePending_) return;
+    framePending_ = true;
+    emscripten_request_animation_frame(FrameCallback, this);
+}
+
+EM_BOOL MainPage::FrameCallback(double /*time*/, void* page) {
+    auto& self = *static_cast<MainPage*>(page);
+    self.framePending_ = false;
+    self.FitCountCaption(form::Label1(1));
+    self.FitCountCaption(form::Label1(2));
+    self.FitToWidth();
+    return EM_FALSE;  // once
+}
+
 // A narrow screen, such as a phone's, shows the whole form scaled down
 // evenly; a wide one shows it at its own size.
 void MainPage::FitToWidth() {
@@ -107,17 +108,6 @@ void MainPage::FitToWidth() {
     const double scale = std::min(1.0, available / width);
     form_["style"].set("transform",
                        scale < 1.0 ? "scale(" + std::to_string(scale) + ")" : std::string());
-}
-
-// The message box has the first tab index, so the focus starts there, with
-// the start of the assignment in view.
-void MainPage::FocusMessageBox() {
-    val box = Control(form::Text1(0));
-    box.call<void>("setSelectionRange", 0, 0);
-    val options = val::object();
-    options.set("preventScroll", true);
-    box.call<void>("focus", options);
-    box.set("scrollTop", 0);
 }
 
 val MainPage::Control(form::ControlId id) const { return controls_.at(RowOf(id)); }

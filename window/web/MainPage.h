@@ -27,13 +27,13 @@ private:
         std::size_t row;
     };
 
-    void BuildControls();
     void Wire();
     void OnClick(std::size_t row);
+    void RequestFrame();
     void FitToWidth();
-    void FocusMessageBox();
     static EM_BOOL ClickCallback(int type, const EmscriptenMouseEvent* event, void* binding);
     static EM_BOOL ResizeCallback(int type, const EmscriptenUiEvent* event, void* page);
+    static EM_BOOL FrameCallback(double time, void* page);
 
     [[nodiscard]] emscripten::val Control(form::ControlId id) const;
 
@@ -50,13 +50,16 @@ private:
 
     void SetChecked(form::ControlId id, bool on);
     void SetEnabled(form::ControlId id, bool on);
+    void SetCountCaption(form::ControlId id, const std::string& text);
+    void FitCountCaption(form::ControlId id) const;
 
     emscripten::val document_ = emscripten::val::global("document");
-    emscripten::val form_ = emscripten::val::undefined();
-    // A text box's new value is not reliably announced; this live region
-    // carries the same verdict to a screen reader.
+    emscripten::val form_ = document_.call<emscripten::val>("createElement", std::string("div"));
     emscripten::val announcer_ = emscripten::val::undefined();
     std::vector<emscripten::val> controls_;  // by table row
     std::array<Binding, form::kControls.size()> bindings_{};
+    // Whatever needs the page's layout waits for the next frame, so that
+    // building the page forces none.
+    bool framePending_ = false;
     quiz::QuizState state_{*this};
 };

@@ -19,19 +19,6 @@ std::string Replace(std::string text, std::string_view from, std::string_view to
     return text;
 }
 
-// A caption wider than its label, such as a count that has grown to several
-// digits, is drawn in a font just small enough to fit.
-void SetFittingCaption(val label, const std::string& text) {
-    label.set("textContent", text);
-    val style = label["style"];
-    style.set("fontSize", std::string());
-    const double needed = label["scrollWidth"].as<double>();
-    const double room = label["clientWidth"].as<double>();
-    if (needed <= room) return;
-    const double fitting = std::floor(form::web::FontPixels(form::kWindowProps) * room / needed);
-    style.set("fontSize", std::to_string(std::max(1, static_cast<int>(fitting))) + "px");
-}
-
 }  // namespace
 
 // The browser keeps each group one Tab stop: its checked button, else its
@@ -59,10 +46,24 @@ std::string MainPage::GetExplanation(quiz::PairIndex i) const {
     return item.isNull() ? std::string() : item["text"].as<std::string>();
 }
 
-void MainPage::SetRightCaption(const std::string& text) {
-    SetFittingCaption(Control(form::Label1(1)), text);
+void MainPage::SetRightCaption(const std::string& text) { SetCountCaption(form::Label1(1), text); }
+
+void MainPage::SetWrongCaption(const std::string& text) { SetCountCaption(form::Label1(2), text); }
+
+void MainPage::SetCountCaption(form::ControlId id, const std::string& text) {
+    val label = Control(id);
+    label.set("textContent", text);
+    label["style"].set("fontSize", std::string());
+    RequestFrame();
 }
 
-void MainPage::SetWrongCaption(const std::string& text) {
-    SetFittingCaption(Control(form::Label1(2)), text);
+// A caption wider than its label, such as a count that has grown to several
+// digits, is drawn in a font just small enough to fit.
+void MainPage::FitCountCaption(form::ControlId id) const {
+    val label = Control(id);
+    const double needed = label["scrollWidth"].as<double>();
+    const double room = label["clientWidth"].as<double>();
+    if (needed <= room) return;
+    const double fitting = std::floor(form::web::FontPixels(form::kWindowProps) * room / needed);
+    label["style"].set("fontSize", std::to_string(std::max(1, static_cast<int>(fitting))) + "px");
 }
