@@ -27,7 +27,6 @@ std::string FormStyle(const form::Window& w) {
 
 MainPage::MainPage() {
     const form::Window& props = form::kWindowProps;
-    document_.set("title", form::WindowCaption());
     document_["body"]["style"].set("backgroundColor", form::web::CssColor(props.back));
     form_.set("className", std::string("form"));
     form_["style"].set("cssText", FormStyle(props));
