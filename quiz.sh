@@ -9,85 +9,113 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# Build tools, Qt, the font the window asks for (Times New Roman's metric
-# twin), GoogleTest, the virtual screen the tests and a headless run use, and
-# the accessibility bus with its Python client for the screen-reader test, the
-# validators of the desktop files, and valgrind and strace, which watch the
-# running program's memory and its files and sockets.
-PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n
-          libx11-dev fonts-liberation
-          googletest libgtest-dev xvfb xauth xdotool imagemagick python3
-          dbus at-spi2-core python3-pyatspi desktop-file-utils appstream
-          valgrind strace)
+# shellcheck source-path=SCRIPTDIR source=scripts/common.sh
+source scripts/common.sh
 
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
-# Installs only the packages that are not there yet, and says which.
-install_missing() {
-  local missing=() pkg
-  for pkg in "$@"; do
-    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
-      missing+=("$pkg")
-  done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "quiz.sh: installing ${missing[*]}"
-  as_root apt-get -o DPkg::Lock::Timeout=600 update -q
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -q \
-    --no-install-recommends "${missing[@]}"
-}
+# What building and showing the program needs: a compiler, CMake, Ninja,
+# Python for the icons, Qt with its Bulgarian texts, and the font the window
+# asks for (Times New Roman's metric twin).
+RUN_PACKAGES=(g++ cmake ninja-build python3 qt6-base-dev qt6-translations-l10n fonts-liberation)
+# Without a display: the virtual screen, a window finder and a screenshot.
+HEADLESS_PACKAGES=(xvfb xdotool imagemagick)
+# The tests also need GoogleTest, the X library for their probe, the virtual
+# screen, the accessibility bus with its Python client for the screen-reader
+# test, the validators of the desktop files, and valgrind and strace, which
+# watch the running program's memory and its files and sockets.
+TEST_PACKAGES=("${RUN_PACKAGES[@]}" build-essential pkg-config libx11-dev
+               googletest libgtest-dev xvfb xauth xdotool imagemagick
+               dbus at-spi2-core python3-pyatspi desktop-file-utils appstream
+               valgrind strace)
 
 preset="${QUIZ_PRESET:-default}"
-
 build_dir="build/$preset"
+program="$build_dir/window/qt/revolutions-quiz"
+
+fail() { echo "quiz.sh: $*" >&2; exit 1; }
+
+# Ends the quiz started on the virtual screen, if it still runs.
+stop_quiz() {
+  if [ -n "${quiz_pid:-}" ] && kill "$quiz_pid" 2>/dev/null; then
+    wait "$quiz_pid" 2>/dev/null || true
+  fi
+  quiz_pid=
+}
+
+# Waits for the visible window of the quiz's process; fails if it ends first.
+find_quiz_window() {
+  for _ in $(seq 300); do
+    window=$(xdotool search --onlyvisible --pid "$quiz_pid" 2>/dev/null | head -n 1) || true
+    [ -n "$window" ] && return 0
+    kill -0 "$quiz_pid" 2>/dev/null || fail "the quiz ended before it showed its window"
+    sleep 0.1
+  done
+  fail "the quiz showed no window within 30 s"
+}
+
+# Takes screenshots of the window until one shows a drawn window: more than
+# the one or two colours of a window not yet painted over the bare screen,
+# and the same pixels as the screenshot before it.
+shoot_drawn_window() {
+  local shot=$1 now before=""
+  for _ in $(seq 300); do
+    if import -window "$window" "$shot" 2>/dev/null; then
+      now=$(identify -format '%k %#' "$shot")
+      [ "${now%% *}" -gt 2 ] && [ "$now" = "$before" ] && return 0
+      before=$now
+    fi
+    sleep 0.1
+  done
+  fail "the window was not drawn within 30 s"
+}
 
 # No display: show the quiz on a virtual screen, keep a screenshot, close it.
+# The quiz and the screen end on every way out, Ctrl+C included.
 run_headless() {
   echo "quiz.sh: no display; starting the quiz on a virtual screen (Xvfb)"
-  local shot="$PWD/$build_dir/quiz-screenshot.png" display window quiz_pid xvfb_pid
-  exec 3< <(Xvfb -displayfd 1 -screen 0 800x600x24 -nolisten tcp 2>/dev/null)
-  xvfb_pid=$!
-  read -r -t 10 display <&3
-  export DISPLAY=":$display"
-  "$build_dir/window/qt/revolutions-quiz" &
+  local shot="$PWD/$build_dir/quiz-screenshot.png" window
+  trap 'stop_quiz; stop_screen' EXIT
+  trap 'exit 130' INT
+  trap 'exit 143' TERM
+  start_screen 800x600x24
+  "$program" &
   quiz_pid=$!
-  window=$(timeout 10 xdotool search --sync --onlyvisible --name 'Велмора' | head -n 1)
-  sleep 0.5
-  import -window "$window" "$shot"
-  "$build_dir/tests/x11_probe" close "$window"
-  wait "$quiz_pid"
-  kill "$xvfb_pid"
+  find_quiz_window
+  shoot_drawn_window "$shot"
+  stop_quiz
   echo "quiz.sh: screenshot of the window: $shot"
 }
 
+# Configures (with any extra cache settings given) and builds the preset.
 build() {
-  cmake --preset "$preset" >/dev/null
+  cmake --preset "$preset" "$@" >/dev/null
   cmake --build --preset "$preset"
 }
 
 case "${1:-}" in
   run)
-    install_missing "${PACKAGES[@]}"
-    build
+    # Only the program: the tests and what they need wait for "test".
     if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-      exec "$build_dir/window/qt/revolutions-quiz"
+      install_missing "${RUN_PACKAGES[@]}"
+      build -DBUILD_TESTING=OFF
+      exec "$program"
     fi
+    install_missing "${RUN_PACKAGES[@]}" "${HEADLESS_PACKAGES[@]}"
+    build -DBUILD_TESTING=OFF
     run_headless
     ;;
   test)
-    install_missing "${PACKAGES[@]}"
-    build
+    install_missing "${TEST_PACKAGES[@]}"
+    build -DBUILD_TESTING=ON
     ctest --preset "$preset"
     ;;
   package)
-    install_missing "${PACKAGES[@]}"
-    build
+    install_missing "${TEST_PACKAGES[@]}"
+    build -DBUILD_TESTING=ON
     (cd "$build_dir" && cpack)
     ;;
   bench)
     # Google Benchmark and the X test extension only ever serve the benchmarks.
-    install_missing "${PACKAGES[@]}" libbenchmark-dev libxtst-dev
+    install_missing "${TEST_PACKAGES[@]}" libbenchmark-dev libxtst-dev
     preset=bench build_dir=build/bench
     build
     bench/run.sh "$build_dir"

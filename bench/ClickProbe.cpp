@@ -79,7 +79,7 @@ double TimeCheck(const bench::Connection& x, ::Window window, Pointer& pointer, 
     pointer.Click(form::Option1(name));
     pointer.Click(form::Option2(place));
     std::this_thread::sleep_for(kSettle);
-    const form::PixelRect box = RectOf(form::Text1(0));
+    const form::PixelRect box = RectOf(form::kFeedbackBox);
     const std::vector<unsigned long> before = bench::Grab(x, window, box);
     pointer.Press(form::Command1(form::kCheckButton));
     std::this_thread::sleep_for(kHold);

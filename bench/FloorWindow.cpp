@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     window.setPalette(palette);
     window.setFixedSize(form::qt::ToPixels(props.clientWidth),
                         form::qt::ToPixels(props.clientHeight));
-    const form::Control& heading = form::At(form::Label1(0));
+    const form::Control& heading = form::At(form::kHeading);
     QLabel caption(form::qt::ToQString(heading.text), &window);
     caption.setGeometry(form::qt::ToRect(heading.rect));
     caption.setAlignment(Qt::AlignCenter);

@@ -8,17 +8,17 @@ set -euo pipefail
 build=$1
 runs=${RUNS:-9} clicks=${CLICKS:-15}
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source-path=SCRIPTDIR source=../scripts/common.sh
+source "$here/../scripts/common.sh"
 work=$(mktemp -d)
 mkdir -m 700 "$work/runtime"
 
-exec 3< <(Xvfb -displayfd 1 -screen 0 800x600x24 -nolisten tcp 2>/dev/null)
-xvfb_pid=$!
-trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-read -r -t 10 display <&3 || { echo "bench: Xvfb did not start" >&2; exit 1; }
+trap 'stop_screen; rm -rf "$work"' EXIT
+start_screen 800x600x24
 
 # Both programs start from the same, bare environment. The session bus points
 # nowhere, so neither spawns a bus or turns on its accessibility bridge.
-clean_env=(env -i PATH=/usr/bin:/bin HOME="$work" LANG=C.UTF-8 DISPLAY=":$display"
+clean_env=(env -i PATH=/usr/bin:/bin HOME="$work" LANG=C.UTF-8 DISPLAY="$DISPLAY"
            XDG_RUNTIME_DIR="$work/runtime" DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent
            QT_QPA_PLATFORM=xcb)
 

@@ -1,14 +1,3 @@
-# Cross-compiling for 32-bit Windows with Debian's MinGW-w64 (the win32
-# thread model: no libwinpthread, so the program links fully static).
-set(CMAKE_SYSTEM_NAME Windows)
+# The 32-bit Windows program, which runs on every Windows a school has.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(QUIZ_MINGW_PREFIX i686-w64-mingw32)
-set(CMAKE_CXX_COMPILER ${QUIZ_MINGW_PREFIX}-g++-win32)
-set(CMAKE_RC_COMPILER ${QUIZ_MINGW_PREFIX}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${QUIZ_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

@@ -6,7 +6,6 @@
 // Plain standard C++ only. Positions are twips (15 to a pixel at 96 dpi),
 // relative to the client area of the row's container.
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -88,6 +87,15 @@ inline constexpr ControlId Text1(int i) { return {"Text1", i}; }
 inline constexpr ControlId Command1(int i) { return {"Command1", i}; }
 inline constexpr ControlId kList1{"List1", -1};
 
+// The controls by what they do, for every layer, probe and test that reaches
+// one of them.
+inline constexpr ControlId kHeading = Label1(0);
+inline constexpr ControlId kFeedbackBox = Text1(0);
+inline constexpr ControlId kQuotationBox = Text1(1);
+inline constexpr ControlId kRightCount = Label1(1);
+inline constexpr ControlId kWrongCount = Label1(2);
+inline constexpr ControlId kExplanationList = kList1;
+
 // Indexes of the two push buttons that the quiz answers.
 inline constexpr int kCheckButton = 0;
 inline constexpr int kClearButton = 1;
@@ -124,16 +132,16 @@ inline constexpr std::array<int, quiz::kPairCount> kPlaceTabIndex{20, 26, 33, 29
 // clang-format off
 inline constexpr std::array kFixedControls{
     //      kind              id                      container  text                      left  top   width height  back colour          tab  visible
-    Control{Kind::Label,      Label1(0),              kWindow, "История - революции",       {840,  0,    4935, 375},  Rgb{255, 192, 128}, 2},
+    Control{Kind::Label,      kHeading,               kWindow, "История - революции",       {840,  0,    4935, 375},  Rgb{255, 192, 128}, 2},
     Control{Kind::Frame,      Frame1(0),              kWindow, "Име на революция",          {0,    360,  2175, 3975}, Rgb{192, 192, 255}, 3},
     Control{Kind::Frame,      Frame1(1),              kWindow, " Страна, година/период",    {2280, 360,  4335, 3975}, Rgb{192, 192, 255}, 4},
     Control{Kind::PushButton, Command1(kCheckButton), kWindow, "Провери",                   {120,  4440, 1095, 375},  Rgb{192, 255, 192}, 22},
-    Control{Kind::Label,      Label1(1),              kWindow, "Вярно:",                    {1680, 4440, 1095, 375},  Rgb{128, 255, 128}, 30},
-    Control{Kind::Label,      Label1(2),              kWindow, "Грешно:",                   {3960, 4440, 1095, 375},  Rgb{255, 128, 128}, 31},
+    Control{Kind::Label,      kRightCount,            kWindow, "Вярно:",                    {1680, 4440, 1095, 375},  Rgb{128, 255, 128}, 30},
+    Control{Kind::Label,      kWrongCount,            kWindow, "Грешно:",                   {3960, 4440, 1095, 375},  Rgb{255, 128, 128}, 31},
     Control{Kind::PushButton, Command1(kClearButton), kWindow, "Чисти",                     {5520, 4440, 1095, 375},  Rgb{255, 0, 0},     23},
-    Control{Kind::TextBox,    Text1(0),               kWindow, kAssignmentText,             {120,  4920, 6495, 1575}, std::nullopt,       0,   true,  "Съобщение"},
-    Control{Kind::TextBox,    Text1(1),               kWindow, kQuotationText,              {600,  5400, 6735, 1815}, std::nullopt,       1,   false},
-    Control{Kind::ListBox,    kList1,                 kWindow, "",                          {3840, 5040, 1455, 2625}, std::nullopt,       21,  false},
+    Control{Kind::TextBox,    kFeedbackBox,           kWindow, kAssignmentText,             {120,  4920, 6495, 1575}, std::nullopt,       0,   true,  "Съобщение"},
+    Control{Kind::TextBox,    kQuotationBox,          kWindow, kQuotationText,              {600,  5400, 6735, 1815}, std::nullopt,       1,   false},
+    Control{Kind::ListBox,    kExplanationList,       kWindow, "",                          {3840, 5040, 1455, 2625}, std::nullopt,       21,  false},
 };
 // clang-format on
 
@@ -187,13 +195,22 @@ constexpr auto MakeControls() {
 // Every control of the window, containers before what they contain.
 inline constexpr auto kControls = detail::MakeControls();
 
-constexpr const Control* Find(ControlId id) {
-    const auto* it = std::find_if(kControls.begin(), kControls.end(),
-                                  [id](const Control& c) { return c.id == id; });
-    return it == kControls.end() ? nullptr : it;
+// Which row of kControls a control is; kControls.size() when no row has that
+// name, which every layer can test before it indexes anything.
+constexpr std::size_t RowOf(ControlId id) {
+    for (std::size_t n = 0; n < kControls.size(); ++n)
+        if (kControls[n].id == id) return n;
+    return kControls.size();
 }
 
-constexpr const Control& At(ControlId id) { return *Find(id); }
+constexpr const Control* Find(ControlId id) {
+    const std::size_t row = RowOf(id);
+    return row < kControls.size() ? &kControls[row] : nullptr;
+}
+
+// A name the table lacks is a fault of the caller: it does not compile in a
+// constant expression and throws at run time.
+constexpr const Control& At(ControlId id) { return kControls.at(RowOf(id)); }
 
 namespace detail {
 
@@ -247,17 +264,21 @@ struct PixelRect {
     int x, y, w, h;
 };
 
-// Where a control lies in the window's client area, in pixels at 96 dpi:
-// its own place plus that of each container it sits in.
-constexpr PixelRect PixelsInWindow(const Control& row) {
-    PixelRect r{ToPixels(row.rect.left), ToPixels(row.rect.top), ToPixels(row.rect.width),
-                ToPixels(row.rect.height)};
-    if (!(row.container == kWindow)) {
-        const PixelRect outer = PixelsInWindow(At(row.container));
-        r.x += outer.x;
-        r.y += outer.y;
+// Where a control lies in the window's client area, in twips: its own place
+// plus that of each container it sits in.
+constexpr Twips TwipsInWindow(const Control& row) {
+    Twips r = row.rect;
+    for (ControlId c = row.container; !(c == kWindow); c = At(c).container) {
+        r.left += At(c).rect.left;
+        r.top += At(c).rect.top;
     }
     return r;
+}
+
+// The same in pixels at 96 dpi.
+constexpr PixelRect PixelsInWindow(const Control& row) {
+    const Twips t = TwipsInWindow(row);
+    return {ToPixels(t.left), ToPixels(t.top), ToPixels(t.width), ToPixels(t.height)};
 }
 
 }  // namespace form

@@ -11,26 +11,13 @@ program=$1 script=$2
 source "$(dirname "$0")/../e2e/screen.sh"
 in_own_session 90 "$0" "$@"
 
-pids=()
 runtime_dir=$(mktemp -d)
-cleanup() {
-  local i pid
-  # Last started, first stopped: the program goes before its buses and screen.
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    pid=${pids[i]}
-    kill "$pid" 2>/dev/null || continue
-    timeout 5 tail --pid="$pid" -f /dev/null 2>/dev/null || kill -9 "$pid" 2>/dev/null || true
-  done
-  rm -rf "$runtime_dir"
-}
-trap cleanup EXIT
+trap 'stop_started; rm -rf "$runtime_dir"' EXIT
 export XDG_RUNTIME_DIR=$runtime_dir
 
-start_screen
-pids+=("$screen_pid")
+start_screen 800x600x24
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
-pids+=($!)
 # Asking for the bus's address would start a second launcher by activation;
 # wait for this one to own its name instead.
 launched=
@@ -44,10 +31,10 @@ done
 
 # Qt bridges to AT-SPI only when it believes a screen reader runs; say so.
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" &
-pids+=($!)
+quiz_pid=$!
 
 # Debian's pyatspi belongs to the system Python, not to another one on PATH.
 status=0
 timeout -k 5 60 /usr/bin/python3 "$script" || status=$?
-kill -0 "${pids[-1]}" 2>/dev/null || fail "the program ended during the test"
+kill -0 "$quiz_pid" 2>/dev/null || fail "the program ended during the test"
 exit "$status"

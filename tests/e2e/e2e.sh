@@ -10,8 +10,8 @@ source "$(dirname "$0")/screen.sh"
 in_own_session 90 "$0" "$@"
 mkdir -p "$out"
 
-start_screen
-trap 'kill "$screen_pid" "${quiz_pid:-}" 2>/dev/null || true' EXIT
+start_screen 800x600x24
+trap stop_started EXIT
 
 "$program" &
 quiz_pid=$!

@@ -1,10 +1,48 @@
 # shellcheck shell=bash
 # Shared by the tests that play the real program on a virtual screen, alone
 # or under a tool (valgrind, strace). Source it with $probe set to x11_probe;
-# it sets display, screen_pid, window and quiz_status for the script that
-# sources it.
+# it sets DISPLAY, screen_pid, window and quiz_status for the script that
+# sources it. A script that sources it calls stop_started on its way out.
 # shellcheck disable=SC2034,SC2154
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# start_screen gives the test a private virtual screen.
+# shellcheck source-path=SCRIPTDIR source=../../scripts/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
+
+# The program runs on this test's own X screen, whatever the caller's
+# environment says: a platform plugin or a Wayland display inherited from
+# it would take the window elsewhere, and the test would wait for nothing.
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+
+# Prints every process this script started, deepest first.
+descendants() {
+  local child
+  for child in $(pgrep -P "$1"); do
+    descendants "$child"
+    echo "$child"
+  done
+}
+
+# Stops every process this script started, the program before the tool it
+# runs under (strace leaves a traced program running when it is stopped
+# alone) and both before the screen; what does not end at once is killed.
+stop_started() {
+  local pids pid alive
+  pids=$(descendants $$)
+  [ -n "$pids" ] || return 0
+  for pid in $pids; do kill "$pid" 2>/dev/null || true; done
+  for _ in $(seq 50); do
+    alive=
+    for pid in $pids; do kill -0 "$pid" 2>/dev/null && alive=1; done
+    [ -n "$alive" ] || return 0
+    sleep 0.1
+  done
+  for pid in $pids; do kill -9 "$pid" 2>/dev/null || true; done
+}
+# A signal ends the script through its exit trap, which stops the rest.
+trap 'exit 143' TERM INT HUP
 
 # Runs the calling script again inside a D-Bus session of its own, as a
 # desktop has one, bounded so that a stuck bus cannot hang the test:
@@ -17,14 +55,6 @@ in_own_session() {
   shift
   [ -n "${QUIZ_IN_SESSION:-}" ] && return 0
   exec timeout -k 5 "$seconds" dbus-run-session -- env QUIZ_IN_SESSION=1 "$@"
-}
-
-# A private virtual screen; sets DISPLAY, and screen_pid for the cleanup.
-start_screen() {
-  exec 3< <(Xvfb -displayfd 1 -screen 0 800x600x24 -nolisten tcp 2>/dev/null)
-  screen_pid=$!
-  read -r -t 10 display <&3 || fail "Xvfb did not start"
-  export DISPLAY=":$display"
 }
 
 # A tool can slow the start a lot, hence the long wait.

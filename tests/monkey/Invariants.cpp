@@ -45,10 +45,10 @@ QString Caption(std::string_view prefix, std::int64_t count) {
 
 std::string CountsRule(const MainWindow& window) {
     const quiz::QuizState& state = window.State();
-    if (window.Label1(1)->text() != Caption(quiz::text::RightPrefix, state.RightCount()))
-        return "right count caption '" + window.Label1(1)->text().toStdString() + "'";
-    if (window.Label1(2)->text() != Caption(quiz::text::WrongPrefix, state.WrongCount()))
-        return "wrong count caption '" + window.Label1(2)->text().toStdString() + "'";
+    if (window.RightCount()->text() != Caption(quiz::text::RightPrefix, state.RightCount()))
+        return "right count caption '" + window.RightCount()->text().toStdString() + "'";
+    if (window.WrongCount()->text() != Caption(quiz::text::WrongPrefix, state.WrongCount()))
+        return "wrong count caption '" + window.WrongCount()->text().toStdString() + "'";
     return {};
 }
 

@@ -5,8 +5,9 @@
 #   package.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
+# shellcheck source-path=SCRIPTDIR source=../../scripts/common.sh
+source "$(dirname "$0")/../../scripts/common.sh"
 fail() { echo "FAIL: $*" >&2; exit 1; }
-as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 apt_get() { as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 -y -q "$@"; }
 
 stage=$(mktemp -d)

@@ -16,11 +16,11 @@ rm -f "$out"/trace.*
 # fonts' cache is not a reason to write, since the font packages build the
 # system-wide one when they are installed.
 home=$(mktemp -d)
-trap 'kill "${quiz_pid:-}" "${screen_pid:-}" 2>/dev/null || true; rm -rf "$home"' EXIT
+trap 'stop_started; rm -rf "$home"' EXIT
 export HOME=$home XDG_RUNTIME_DIR=$home/runtime
 unset XDG_CACHE_HOME XDG_CONFIG_HOME XDG_DATA_HOME
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-start_screen
+start_screen 800x600x24
 
 strace -f -ff -qq -e trace=%file,%network -o "$out/trace" "$program" &
 quiz_pid=$!
@@ -35,5 +35,5 @@ close_window "$quiz_pid"
 bus=$(sed -E 's/^unix:(path|abstract)=([^,;]*).*/\2/' <<<"$DBUS_SESSION_BUS_ADDRESS")
 # The accessibility bus, which a screen reader's desktop starts, lives in
 # the runtime directory.
-python3 "$here/check_trace.py" --allow-socket "/tmp/.X11-unix/X$display" \
+python3 "$here/check_trace.py" --allow-socket "/tmp/.X11-unix/X${DISPLAY#:}" \
   --allow-socket "$bus" --allow-socket-dir "$XDG_RUNTIME_DIR/at-spi" "$out"/trace.*

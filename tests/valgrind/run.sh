@@ -11,9 +11,9 @@ source "$(dirname "$0")/../e2e/screen.sh"
 in_own_session 280 "$0" "$@"
 mkdir -p "$out"
 home=$(mktemp -d)
-trap 'kill "${quiz_pid:-}" "${screen_pid:-}" 2>/dev/null || true; rm -rf "$home"' EXIT
+trap 'stop_started; rm -rf "$home"' EXIT
 export HOME=$home XDG_RUNTIME_DIR=$home
-start_screen
+start_screen 800x600x24
 
 log=$out/memcheck.log
 valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite \

@@ -4,6 +4,8 @@
 # The screenshots (100 % and phone width) stay in build/web/.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+# shellcheck source-path=SCRIPTDIR source=../../scripts/common.sh
+source scripts/common.sh
 
 # The browser, its WebDriver and Python's client for it, and the form font's
 # metric twin, so captions measure as they do on a pupil's machine.
@@ -11,16 +13,7 @@ TEST_PACKAGES=(chromium chromium-driver python3-selenium fonts-liberation)
 BUILD_DIR=build/web
 
 ./quiz.sh web
-installed=$(dpkg-query -W -f='${db:Status-Abbrev}\n' "${TEST_PACKAGES[@]}" 2>/dev/null |
-  grep -c '^ii' || true)
-if [ "$installed" -ne ${#TEST_PACKAGES[@]} ]; then
-  echo "web: installing ${TEST_PACKAGES[*]}"
-  root=()
-  [ "$(id -u)" -eq 0 ] || root=(sudo)
-  "${root[@]}" apt-get -o DPkg::Lock::Timeout=600 update -q
-  "${root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install \
-    -y -q --no-install-recommends "${TEST_PACKAGES[@]}"
-fi
+install_missing "${TEST_PACKAGES[@]}"
 
 node "$BUILD_DIR/tests/web/form_probe.js" >"$BUILD_DIR/form.json"
 # Debian's Python: it is the one that has Debian's selenium.

@@ -69,8 +69,8 @@ std::string Describe(const Probe& probe) {
             if (reading.checked) checked.push_back(Name(button));
             if (!reading.enabled) disabled.push_back(Name(button));
         }
-    return Describe(probe.Read(form::Text1(0)).text, probe.Read(form::Label1(1)).text,
-                    probe.Read(form::Label1(2)).text, checked, disabled);
+    return Describe(probe.Read(form::kFeedbackBox).text, probe.Read(form::kRightCount).text,
+                    probe.Read(form::kWrongCount).text, checked, disabled);
 }
 
 std::string Describe(const Expected& e) {

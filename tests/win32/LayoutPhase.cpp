@@ -16,13 +16,9 @@ constexpr int kTwipsPerInch = 1440;
 int ToPixels(int twips, int dpi) { return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch; }
 
 RECT ExpectedRect(const form::Control& row, int dpi) {
-    int left = row.rect.left, top = row.rect.top;
-    if (!(row.container == form::kWindow)) {
-        left += form::At(row.container).rect.left;
-        top += form::At(row.container).rect.top;
-    }
-    return {ToPixels(left, dpi), ToPixels(top, dpi), ToPixels(left + row.rect.width, dpi),
-            ToPixels(top + row.rect.height, dpi)};
+    const form::Twips t = form::TwipsInWindow(row);
+    return {ToPixels(t.left, dpi), ToPixels(t.top, dpi), ToPixels(t.left + t.width, dpi),
+            ToPixels(t.top + t.height, dpi)};
 }
 
 std::string Show(const RECT& r) {
@@ -63,8 +59,7 @@ KindTraits TraitsOf(Kind kind) {
 }
 
 std::string StartText(const form::Control& row) {
-    if (row.id == form::Label1(1)) return Count("Вярно:", 0);
-    if (row.id == form::Label1(2)) return Count("Грешно:", 0);
+    if (row.id == form::kRightCount || row.id == form::kWrongCount) return Count(row.text, 0);
     return std::string(row.text);
 }
 
@@ -110,12 +105,12 @@ void Layout(Checks& checks, const Probe& probe) {
     std::printf("dpi %d\n", dpi);
     CheckWindow(checks, probe, dpi);
     for (const form::Control& row : form::kControls) CheckControl(checks, probe, row, dpi);
-    checks.ExpectEqual(NameOf(probe.Focus()), Name(form::Text1(0)), "focus at start");
+    checks.ExpectEqual(NameOf(probe.Focus()), Name(form::kFeedbackBox), "focus at start");
     const FinishedPairs none{};
     checks.ExpectEqual(
         TabSequence(probe),
         ExpectedTabSequence({FirstOption(form::Frame1(0), none), FirstOption(form::Frame1(1), none),
                              form::Command1(form::kCheckButton),
                              form::Command1(form::kClearButton)}),
-        "tab order after Text1(0)");
+        "tab order after the feedback box");
 }

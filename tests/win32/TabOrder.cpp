@@ -12,7 +12,7 @@ form::ControlId FirstOption(form::ControlId frame, const FinishedPairs& finished
 }
 
 std::string TabSequence(const Probe& probe) {
-    const HWND start = probe.Control(form::Text1(0));
+    const HWND start = probe.Control(form::kFeedbackBox);
     std::string sequence;
     HWND at = start;
     for (std::size_t step = 0; step < form::kControls.size(); ++step) {

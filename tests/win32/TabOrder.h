@@ -14,6 +14,6 @@ using FinishedPairs = std::array<bool, quiz::kPairCount>;
 // enabled one in tab index order; the window itself if none is enabled.
 form::ControlId FirstOption(form::ControlId frame, const FinishedPairs& finished);
 
-// The controls Tab visits after Text1(0), as names, until it comes back.
+// The controls Tab visits after the feedback box, as names, until it comes back.
 std::string TabSequence(const Probe& probe);
 std::string ExpectedTabSequence(const std::vector<form::ControlId>& stops);

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Reads back the Windows program's headers and resources with pefile.
 
-Usage: check_pe.py PROGRAM.exe VERSION_TEXT
+Usage: check_pe.py PROGRAM.exe VERSION_TEXT ARCH
+ARCH is x86 for the 32-bit program, amd64 for the 64-bit one.
 Prints one line per check and exits 1 if any failed.
 """
 import struct
@@ -13,6 +14,11 @@ import pefile
 # libwinpthread) would mean the program does not run on its own.
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "msvcrt.dll"}
 RT_ICON, RT_GROUP_ICON, RT_MANIFEST = 3, 14, 24
+# What each processor's program carries in its headers and its manifest.
+ARCHES = {
+    "x86": ("IMAGE_FILE_MACHINE_I386", pefile.OPTIONAL_HEADER_MAGIC_PE),
+    "amd64": ("IMAGE_FILE_MACHINE_AMD64", pefile.OPTIONAL_HEADER_MAGIC_PE_PLUS),
+}
 ICON_SIZE, ICON_BITS = 32, 8
 
 
@@ -51,11 +57,12 @@ def version_strings(pe):
     return tables, translations
 
 
-def check_headers(checks, pe):
-    checks.expect(pe.FILE_HEADER.Machine == pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"],
-                  f"machine i386: {pe.FILE_HEADER.Machine:#x}")
-    checks.expect(pe.OPTIONAL_HEADER.Magic == pefile.OPTIONAL_HEADER_MAGIC_PE,
-                  f"PE32: {pe.OPTIONAL_HEADER.Magic:#x}")
+def check_headers(checks, pe, arch):
+    machine, magic = ARCHES[arch]
+    checks.expect(pe.FILE_HEADER.Machine == pefile.MACHINE_TYPE[machine],
+                  f"machine {machine}: {pe.FILE_HEADER.Machine:#x}")
+    checks.expect(pe.OPTIONAL_HEADER.Magic == magic,
+                  f"optional header magic {magic:#x}: {pe.OPTIONAL_HEADER.Magic:#x}")
     checks.expect(pe.OPTIONAL_HEADER.Subsystem == pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"],
                   f"Windows GUI subsystem: {pe.OPTIONAL_HEADER.Subsystem}")
     dlls = sorted(entry.dll.decode().lower() for entry in pe.DIRECTORY_ENTRY_IMPORT)
@@ -100,21 +107,22 @@ def check_icon(checks, pe):
                   f"icon image is a {ICON_SIZE}x{ICON_SIZE} 256-colour bitmap: {header}")
 
 
-def check_manifest(checks, pe):
+def check_manifest(checks, pe, arch):
     manifests = [m.decode("utf-8") for m in resources(pe, RT_MANIFEST)]
     text = manifests[0] if manifests else ""
+    checks.expect(f'processorArchitecture="{arch}"' in text, f"manifest: processor {arch}")
     checks.expect("<dpiAware" in text and "true/pm" in text, "manifest: dpiAware true/pm")
     checks.expect("PerMonitorV2" in text, "manifest: dpiAwareness PerMonitorV2")
 
 
 def main(argv):
-    path, version_text = argv[1], argv[2]
+    path, version_text, arch = argv[1], argv[2], argv[3]
     pe = pefile.PE(path)
     checks = Checks()
-    check_headers(checks, pe)
+    check_headers(checks, pe, arch)
     check_version(checks, pe, version_text)
     check_icon(checks, pe)
-    check_manifest(checks, pe)
+    check_manifest(checks, pe, arch)
     print(f"check_pe: {checks.passed} passed, {checks.failed} failed")
     return 1 if checks.failed else 0
 

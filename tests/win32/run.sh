@@ -1,100 +1,110 @@
 #!/usr/bin/env bash
-# Builds the Windows program and tests it: its headers and resources, then the
-# program itself under Wine on a virtual X screen, driven from outside.
-#   tests/win32/run.sh          install what is missing, build, test
-# The screenshots stay in build/windows/.
+# Builds the Windows programs, 32-bit and 64-bit, and tests them: the headers
+# and resources of both, then one of them under Wine on a virtual X screen,
+# driven from outside.
+#   tests/win32/run.sh                        install what is missing, build, test
+#   QUIZ_WINE_ARCH=win64 tests/win32/run.sh   play the 64-bit program even where
+#                                             the 32-bit one could run
+#   QUIZ_WINE_ARCH=win32 tests/win32/run.sh   play the 32-bit one or fail
+# The 32-bit program is played where this machine runs 32-bit x86 code and
+# 32-bit Wine can be installed; elsewhere the 64-bit one, under wine64. The
+# screenshots and Wine's logs stay in build/windows/.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+tag=win32
+# shellcheck source-path=SCRIPTDIR source=common.sh
+source tests/win32/common.sh
 
-BUILD_PACKAGES=(cmake ninja-build python3 g++-mingw-w64-i686-win32 binutils-mingw-w64-i686)
-TEST_PACKAGES=(python3-pefile wine wine32:i386 fonts-wine xvfb fonts-liberation xdotool
-               imagemagick)
-BUILD_DIR=build/windows
-PROGRAM=$BUILD_DIR/window/win32/revolutions-quiz.exe
-DRIVER=$BUILD_DIR/tests/win32/quiz_win32_driver.exe
+BUILD_PACKAGES=(cmake ninja-build python3 python3-pefile binutils
+                g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
+                g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64)
+TEST_PACKAGES=(wine wine64 fonts-wine xvfb fonts-liberation xdotool imagemagick)
+WINE32_PACKAGE=wine32:i386
+OUT_DIR=build/windows
 SCREEN=1024x768x24
 # Input goes through the X server and Wine before the program sees it.
 INPUT_SETTLE_SECONDS=0.5
 
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
-# Installs only the packages that are not there yet, and says which. Wine's
-# 32-bit half needs Debian's i386 architecture.
-install_missing() {
-  local missing=() pkg
-  for pkg in "$@"; do
-    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
-      missing+=("$pkg")
-  done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "win32: installing ${missing[*]}"
-  dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
-  as_root apt-get -o DPkg::Lock::Timeout=600 update -q
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -q \
-    --no-install-recommends "${missing[@]}"
-}
-
-passed=0
-failed=0
-# Runs one test step; its output is shown, its exit code counted.
-step() {
-  local name=$1
-  shift
-  echo "== $name"
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    echo "FAIL $name"
-    failed=$((failed + 1))
-  fi
-}
+# Both programs are built and checked every time; these are the one played.
+program_of() { echo "build/$1/window/win32/revolutions-quiz.exe"; }
+driver_of() { echo "build/$1/tests/win32/quiz_win32_driver.exe"; }
 
 check_objdump() {
-  local headers
-  headers=$(i686-w64-mingw32-objdump -p "$PROGRAM")
+  local program=$1 format=$2 headers
+  headers=$(x86_64-w64-mingw32-objdump -p "$program")
   grep -E 'file format|^Subsystem|DLL Name' <<<"$headers"
-  grep -q 'file format pei-i386' <<<"$headers" &&
+  grep -q "file format $format" <<<"$headers" &&
     grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" &&
     ! grep -iE 'DLL Name: (libstdc|libgcc|libwinpthread)' <<<"$headers"
 }
 
+# The checks of a program file need no execution, so both programs get them.
+check_program() {
+  local preset=$1 arch=$2 format=$3 program version
+  program=$(program_of "$preset")
+  version=$(sed -n 's/.*VALUE "FileVersion", "\(.*\)".*/\1/p' \
+    "build/$preset/window/win32/resources.rc")
+  step "$arch: PE headers (objdump)" check_objdump "$program" "$format"
+  step "$arch: PE headers and resources (pefile)" \
+    /usr/bin/python3 tests/win32/check_pe.py "$program" "$version" "$arch"
+}
+
+# --- Which program to play ------------------------------------------------------
+
+# 32-bit Wine needs Debian's i386 architecture, which install_missing adds.
+# If the install fails, the architecture is taken back out, so that a broken
+# i386 package list does not fail every later apt-get update here.
+install_wine32() {
+  local had_i386=
+  dpkg --print-foreign-architectures | grep -qx i386 && had_i386=1
+  install_missing "$WINE32_PACKAGE" >"$logs/install-wine32.log" 2>&1 && return 0
+  [ -n "$had_i386" ] || as_root dpkg --remove-architecture i386 2>/dev/null || true
+  return 1
+}
+
+# Sets wine_arch, preset and the Wine loader for the program to play, and
+# says which and why.
+choose_program() {
+  local wanted=${QUIZ_WINE_ARCH:-} why
+  case "$wanted" in
+    win64) why="QUIZ_WINE_ARCH=win64 asks for it" ;;
+    win32 | "")
+      if ! runs_32bit_code; then
+        why="this machine runs no 32-bit x86 code (a 32-bit test program: $(cat \
+          "$work/probe32/run.log" 2>/dev/null || true))"
+      elif ! install_wine32; then
+        why="32-bit Wine ($WINE32_PACKAGE) could not be installed; see $logs/install-wine32.log"
+      fi
+      if [ -n "${why:-}" ] && [ "$wanted" = win32 ]; then
+        echo "win32: QUIZ_WINE_ARCH=win32, but $why"
+        exit 1
+      fi
+      ;;
+    *)
+      echo "win32: QUIZ_WINE_ARCH is win32, win64 or unset, not '$wanted'"
+      exit 2
+      ;;
+  esac
+  if [ -n "${why:-}" ]; then
+    wine_arch=win64 preset=windows64 WINE=/usr/lib/wine/wine64
+    echo "win32: playing the 64-bit program under wine64: $why"
+  else
+    wine_arch=win32 preset=windows WINE=/usr/lib/wine/wine
+    echo "win32: playing the 32-bit program under 32-bit Wine: this machine runs 32-bit code"
+  fi
+  # Wine's helpers start the loader they were started with.
+  export WINELOADER=$WINE
+}
+
 # --- Wine ---------------------------------------------------------------------
 
-work=
-xvfb_pid=
 app_pid=
 
-cleanup() {
-  if [ -n "$work" ]; then
-    WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true
-    rm -rf "$work"
-  fi
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-}
-
-start_screen() {
-  local display_file=$work/display
-  Xvfb -displayfd 3 -screen 0 "$SCREEN" -nolisten tcp 3>"$display_file" 2>"$work/xvfb.log" &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$display_file" ] && break
-    sleep 0.1
-  done
-  export DISPLAY=":$(cat "$display_file")"
-}
-
-# A fresh 32-bit prefix. Without a window manager Wine waits on closing a
-# window unless it manages its windows itself; Debian's Wine finds its own
-# Tahoma and Marlett only in the prefix; and where Windows has Times New
+# The prefix's settings: without a window manager Wine waits on closing a
+# window unless it manages its windows itself; where Windows has Times New
 # Roman, this machine has its metric twin from fonts-liberation.
-make_prefix() {
-  export WINEPREFIX=$work/prefix WINEARCH=win32 WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-  wineboot -i >"$work/wineboot.log" 2>&1
-  cp /usr/share/wine/fonts/{tahoma,tahomabd,marlett}.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-  cat >"$work/settings.reg" <<'REG'
+write_settings() {
+  cat <<'REG'
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
@@ -103,22 +113,36 @@ REGEDIT4
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "Times New Roman"="Liberation Serif"
 REG
-  wine regedit /S "$(winepath -w "$work/settings.reg")" >/dev/null 2>&1
-  wineserver -w
+}
+
+# A fresh prefix of the chosen kind. Debian's Wine finds its own Tahoma and
+# Marlett only in the prefix.
+make_prefix() {
+  export WINEPREFIX=$work/prefix WINEARCH=$wine_arch WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  setup wineboot "$WINE" wineboot.exe -i
+  [ -d "$WINEPREFIX/drive_c/windows/Fonts" ] ||
+    setup_failed "prefix (no drive_c/windows/Fonts)" "$logs/wineboot.log"
+  setup fonts cp /usr/share/wine/fonts/{tahoma,tahomabd,marlett}.ttf \
+    "$WINEPREFIX/drive_c/windows/Fonts/"
+  write_settings >"$work/settings.reg"
+  setup settings "$WINE" regedit.exe /S "$("$WINE" winepath.exe -w "$work/settings.reg")"
+  setup wineserver wineserver -w
 }
 
 driver() {
-  wine "$DRIVER" "$1" | tee "$work/driver-$1.out"
+  "$WINE" "$(driver_of "$preset")" "$1" | tee "$work/driver-$1.out"
 }
 
 start_program() {
-  wine "$PROGRAM" &
+  "$WINE" "$(program_of "$preset")" &
   app_pid=$!
 }
 
 # The same layout at 144 dots per inch: every position and the font scale.
 set_dpi() {
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  setup dpi "$WINE" reg.exe add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+    /d "$1" /f
 }
 
 keys() {
@@ -148,7 +172,7 @@ real_clicks() {
 }
 
 screenshot() {
-  import -window root "$BUILD_DIR/$1" && echo "screenshot: $BUILD_DIR/$1"
+  import -window root "$OUT_DIR/$1" && echo "screenshot: $OUT_DIR/$1"
 }
 
 # Closing the window must end the program with exit code 0.
@@ -162,11 +186,10 @@ close_and_wait() {
 }
 
 run_under_wine() {
-  work=$(mktemp -d)
-  start_screen
+  start_wine_screen
   local started=$SECONDS
   make_prefix
-  echo "win32: Wine prefix ready in $((SECONDS - started)) s"
+  echo "win32: $wine_arch Wine prefix ready in $((SECONDS - started)) s"
   start_program
   step "layout" driver layout
   screenshot wine-start.png
@@ -186,15 +209,17 @@ run_under_wine() {
 
 main() {
   install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-  cmake --preset windows -DQUIZ_WARNINGS_AS_ERRORS=ON >/dev/null
-  cmake --build --preset windows
-  local version
-  version=$(sed -n 's/.*VALUE "FileVersion", "\(.*\)".*/\1/p' "$BUILD_DIR/window/win32/resources.rc")
-  step "PE headers (objdump)" check_objdump
-  step "PE headers and resources (pefile)" /usr/bin/python3 tests/win32/check_pe.py "$PROGRAM" "$version"
+  cmake --workflow --preset windows
+  cmake --workflow --preset windows64
+  check_program windows x86 pei-i386
+  check_program windows64 amd64 pei-x86-64
+  work=$(mktemp -d)
+  logs=$OUT_DIR/wine-logs
+  rm -rf "$logs" && mkdir -p "$logs"
   trap cleanup EXIT
+  choose_program
   run_under_wine
-  echo "win32: took $SECONDS s"
+  echo "win32: played the $wine_arch program; took $SECONDS s"
   echo "win32: $passed passed, $failed failed"
   [ "$failed" -eq 0 ]
 }

@@ -29,7 +29,7 @@ TEST(HighDpi, WindowScalesAndEveryCaptionFits) {
     ASSERT_EQ(window.devicePixelRatio(), qreal{kScale});
     for (int n = 0; n < kWrongAnswers; ++n)
         QTest::mouseClick(window.Command1(form::kCheckButton), Qt::LeftButton);
-    ASSERT_EQ(window.Label1(2)->text(), QString("Грешно:  %1").arg(kWrongAnswers));
+    ASSERT_EQ(window.WrongCount()->text(), QString("Грешно:  %1").arg(kWrongAnswers));
 
     const QImage shot = window.grab().toImage();
     EXPECT_EQ(shot.size(), window.size() * kScale) << "drawn at full resolution";

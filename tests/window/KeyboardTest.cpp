@@ -67,11 +67,11 @@ TEST_F(KeyboardTest, WholeGameWithKeysOnly) {
         EXPECT_EQ(window.State().PickedPlace(), i);
         // Space and Enter both press a button.
         Press(window.Command1(form::kCheckButton), i % 2 ? Qt::Key_Return : Qt::Key_Space);
-        EXPECT_EQ(window.Label1(1)->text(), QString("Вярно:  %1").arg(i + 1));
+        EXPECT_EQ(window.RightCount()->text(), QString("Вярно:  %1").arg(i + 1));
         EXPECT_FALSE(window.Option1(i)->isEnabled());
         EXPECT_EQ(QApplication::focusWidget(), window.Command1(form::kCheckButton));
     }
-    EXPECT_EQ(window.Label1(2)->text(), "Грешно:  0");
+    EXPECT_EQ(window.WrongCount()->text(), "Грешно:  0");
 
     // Every pair is finished: Tab now only visits the text box and the buttons.
     for (int n = 0; n < kMaxKeys; ++n) {
@@ -79,7 +79,7 @@ TEST_F(KeyboardTest, WholeGameWithKeysOnly) {
         EXPECT_EQ(qobject_cast<QRadioButton*>(QApplication::focusWidget()), nullptr);
     }
     Press(window.Command1(form::kClearButton), Qt::Key_Space);
-    EXPECT_EQ(window.Label1(1)->text(), "Вярно:  0");
+    EXPECT_EQ(window.RightCount()->text(), "Вярно:  0");
     EXPECT_TRUE(window.Option1(0)->isEnabled());
 }
 
@@ -97,7 +97,7 @@ TEST_F(KeyboardTest, ArrowChecksTheNextEnabledButtonAndShiftTabGoesBack) {
     EXPECT_EQ(window.State().PickedName(), 3);
 
     Press(Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), window.Text1(0));
+    EXPECT_EQ(QApplication::focusWidget(), window.FeedbackBox());
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ protected:
         ClickOption(window.Option2(place));
         QTest::mouseClick(window.Command1(form::kCheckButton), Qt::LeftButton);
     }
-    [[nodiscard]] QString Feedback() const { return window.Text1(0)->toPlainText(); }
+    [[nodiscard]] QString Feedback() const { return window.FeedbackBox()->toPlainText(); }
 
     MainWindow window;
 };
@@ -110,7 +110,8 @@ TEST_F(MainWindowTest, EveryControlIsWhereTheTableSays) {
         EXPECT_EQ(widget->isVisible(), row.visible);
         EXPECT_TRUE(widget->isEnabled());
         // The count labels' texts are replaced before the window first shows.
-        if (row.kind != Kind::ListBox && row.id != form::Label1(1) && row.id != form::Label1(2)) {
+        if (row.kind != Kind::ListBox && row.id != form::kRightCount &&
+            row.id != form::kWrongCount) {
             EXPECT_EQ(TextOf(widget), Q(row.text));
         }
         if (row.back && row.visible) {
@@ -126,18 +127,18 @@ TEST_F(MainWindowTest, EveryControlIsWhereTheTableSays) {
     EXPECT_EQ(window.size() * form::kTwipsPerPixel,
               QSize(form::kWindowProps.clientWidth, form::kWindowProps.clientHeight));
     EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the window is not resizable";
-    EXPECT_EQ(window.List1()->count(), 0);
+    EXPECT_EQ(window.ExplanationList()->count(), 0);
 }
 
 TEST_F(MainWindowTest, OpensReadyWithZeroCountsAndFocusInTheTextBox) {
-    EXPECT_EQ(window.Label1(1)->text(), "Вярно:  0");
-    EXPECT_EQ(window.Label1(2)->text(), "Грешно:  0");
-    EXPECT_EQ(QApplication::focusWidget(), window.Text1(0));
+    EXPECT_EQ(window.RightCount()->text(), "Вярно:  0");
+    EXPECT_EQ(window.WrongCount()->text(), "Грешно:  0");
+    EXPECT_EQ(QApplication::focusWidget(), window.FeedbackBox());
     for (int i = 0; i < quiz::kPairCount; ++i) {
         EXPECT_FALSE(window.Option1(i)->isChecked());
         EXPECT_FALSE(window.Option2(i)->isChecked());
     }
-    EXPECT_TRUE(window.Text1(0)->isReadOnly());
+    EXPECT_TRUE(window.FeedbackBox()->isReadOnly());
 }
 
 TEST_F(MainWindowTest, TabVisitsControlsInTableOrder) {
@@ -146,13 +147,13 @@ TEST_F(MainWindowTest, TabVisitsControlsInTableOrder) {
             << "expected " << row->id.name << "(" << row->id.index << ")";
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(QApplication::focusWidget(), window.Text1(0)) << "Tab wraps around";
+    EXPECT_EQ(QApplication::focusWidget(), window.FeedbackBox()) << "Tab wraps around";
 }
 
 TEST_F(MainWindowTest, MouseGameOfTwelvePairs) {
     PlayPair(2, 0);  // "Мирна" with "Ливан 2005"
     EXPECT_EQ(Feedback(), "Грешен отговор - опитайте отново.\n");
-    EXPECT_EQ(window.Label1(2)->text(), "Грешно:  1");
+    EXPECT_EQ(window.WrongCount()->text(), "Грешно:  1");
     EXPECT_TRUE(window.Option1(2)->isChecked()) << "a wrong answer leaves the picks";
     EXPECT_TRUE(window.Option2(0)->isChecked());
 
@@ -163,25 +164,25 @@ TEST_F(MainWindowTest, MouseGameOfTwelvePairs) {
         EXPECT_FALSE(window.Option2(i)->isChecked());
         EXPECT_FALSE(window.Option1(i)->isEnabled());
         EXPECT_FALSE(window.Option2(i)->isEnabled());
-        EXPECT_EQ(window.Label1(1)->text(), QString("Вярно:  %1").arg(i + 1));
+        EXPECT_EQ(window.RightCount()->text(), QString("Вярно:  %1").arg(i + 1));
     }
-    EXPECT_EQ(window.Label1(2)->text(), "Грешно:  1");
+    EXPECT_EQ(window.WrongCount()->text(), "Грешно:  1");
 
     QTest::mouseClick(window.Command1(form::kClearButton), Qt::LeftButton);
     EXPECT_EQ(Feedback(), "Направете своя избор!");
-    EXPECT_EQ(window.Label1(1)->text(), "Вярно:  0");
-    EXPECT_EQ(window.Label1(2)->text(), "Грешно:  0");
+    EXPECT_EQ(window.RightCount()->text(), "Вярно:  0");
+    EXPECT_EQ(window.WrongCount()->text(), "Грешно:  0");
     for (int i = 0; i < quiz::kPairCount; ++i) {
         EXPECT_TRUE(window.Option1(i)->isEnabled());
         EXPECT_TRUE(window.Option2(i)->isEnabled());
     }
-    EXPECT_FALSE(window.Text1(1)->isVisible());
-    EXPECT_FALSE(window.List1()->isVisible());
+    EXPECT_FALSE(window.Control(form::kQuotationBox)->isVisible());
+    EXPECT_FALSE(window.ExplanationList()->isVisible());
 }
 
 TEST_F(MainWindowTest, RightAnswerShowsVerdictAndOneEmptyLine) {
     PlayPair(9, 9);  // "Оранжева" with "Украйна 2004"
-    const QTextDocument* doc = window.Text1(0)->document();
+    const QTextDocument* doc = window.FeedbackBox()->document();
     ASSERT_EQ(doc->blockCount(), 3);
     EXPECT_EQ(doc->findBlockByNumber(0).text(), "Правилно!");
     EXPECT_EQ(doc->findBlockByNumber(1).text(), "");
@@ -189,7 +190,7 @@ TEST_F(MainWindowTest, RightAnswerShowsVerdictAndOneEmptyLine) {
 }
 
 TEST_F(MainWindowTest, ExplanationComesFromTheHiddenList) {
-    window.List1()->addItem("Кедровата революция в Ливан.");
+    window.ExplanationList()->addItem("Кедровата революция в Ливан.");
     PlayPair(0, 0);
     EXPECT_EQ(Feedback(), "Правилно!\nКедровата революция в Ливан.\n");
     PlayPair(1, 1);
@@ -231,7 +232,7 @@ TEST_F(MainWindowTest, KeyboardPicksWithSpaceAndArrows) {
     EXPECT_EQ(window.State().PickedPlace(), 1);
     window.Command1(form::kCheckButton)->setFocus();
     QTest::keyClick(window.Command1(form::kCheckButton), Qt::Key_Space);
-    EXPECT_EQ(window.Label1(1)->text(), "Вярно:  1");
+    EXPECT_EQ(window.RightCount()->text(), "Вярно:  1");
 }
 
 // The quiz switches buttons off itself on a right answer and on Clear; none

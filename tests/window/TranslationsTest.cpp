@@ -13,7 +13,7 @@ namespace {
 TEST(Translations, TextBoxMenuIsBulgarian) {
     InstallBulgarianTranslations(*qApp);
     MainWindow window;
-    const std::unique_ptr<QMenu> menu(window.Text1(0)->createStandardContextMenu());
+    const std::unique_ptr<QMenu> menu(window.FeedbackBox()->createStandardContextMenu());
     QStringList texts;
     for (const QAction* action : menu->actions())
         if (!action->isSeparator()) texts << action->text();

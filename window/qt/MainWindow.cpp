@@ -33,10 +33,6 @@ QString ObjectName(form::ControlId id) {
     return id.index < 0 ? name : name + '_' + QString::number(id.index);
 }
 
-constexpr std::size_t RowOf(form::ControlId id) {
-    return static_cast<std::size_t>(form::Find(id) - form::kControls.data());
-}
-
 void SetBackColor(QWidget* widget, QPalette::ColorRole role, const form::Rgb& rgb) {
     QPalette palette = widget->palette();
     palette.setColor(role, form::qt::ToColor(rgb));
@@ -80,7 +76,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     Wire();
     // The load step: the counts read zero before the window is first shown.
     state_.ResetQuiz();
-    Text1(0)->setFocus();
+    FeedbackBox()->setFocus();
 }
 
 void MainWindow::BuildControls() {
@@ -181,7 +177,7 @@ void MainWindow::Wire() {
             [this] { state_.Clear(); });
 }
 
-QWidget* MainWindow::Control(form::ControlId id) const { return controls_.at(RowOf(id)); }
+QWidget* MainWindow::Control(form::ControlId id) const { return controls_.at(form::RowOf(id)); }
 
 QRadioButton* MainWindow::Option1(int i) const {
     return static_cast<QRadioButton*>(Control(form::Option1(i)));
@@ -192,11 +188,14 @@ QRadioButton* MainWindow::Option2(int i) const {
 QAbstractButton* MainWindow::Command1(int i) const {
     return static_cast<QAbstractButton*>(Control(form::Command1(i)));
 }
-QLabel* MainWindow::Label1(int i) const { return static_cast<QLabel*>(Control(form::Label1(i))); }
-QPlainTextEdit* MainWindow::Text1(int i) const {
-    return static_cast<QPlainTextEdit*>(Control(form::Text1(i)));
+QPlainTextEdit* MainWindow::FeedbackBox() const {
+    return static_cast<QPlainTextEdit*>(Control(form::kFeedbackBox));
 }
-QListWidget* MainWindow::List1() const { return static_cast<QListWidget*>(Control(form::kList1)); }
+QLabel* MainWindow::RightCount() const { return static_cast<QLabel*>(Control(form::kRightCount)); }
+QLabel* MainWindow::WrongCount() const { return static_cast<QLabel*>(Control(form::kWrongCount)); }
+QListWidget* MainWindow::ExplanationList() const {
+    return static_cast<QListWidget*>(Control(form::kExplanationList));
+}
 
 namespace {
 
@@ -230,17 +229,19 @@ void MainWindow::SetPlaceEnabled(quiz::PairIndex i, bool on) {
     KeepGroupReachable(form::At(form::Option2(i)).container);
 }
 
-std::string MainWindow::GetFeedback() const { return FromBoxText(Text1(0)->toPlainText()); }
-void MainWindow::SetFeedback(const std::string& text) { Text1(0)->setPlainText(ToBoxText(text)); }
+std::string MainWindow::GetFeedback() const { return FromBoxText(FeedbackBox()->toPlainText()); }
+void MainWindow::SetFeedback(const std::string& text) {
+    FeedbackBox()->setPlainText(ToBoxText(text));
+}
 
 std::string MainWindow::GetExplanation(quiz::PairIndex i) const {
-    const QListWidgetItem* item = List1()->item(i);
+    const QListWidgetItem* item = ExplanationList()->item(i);
     return item ? item->text().toStdString() : std::string();
 }
 
 void MainWindow::SetRightCaption(const std::string& text) {
-    Label1(1)->setText(QString::fromStdString(text));
+    RightCount()->setText(QString::fromStdString(text));
 }
 void MainWindow::SetWrongCaption(const std::string& text) {
-    Label1(2)->setText(QString::fromStdString(text));
+    WrongCount()->setText(QString::fromStdString(text));
 }

@@ -20,14 +20,15 @@ class MainWindow final : public QWidget, private quiz::QuizView {
 public:
     explicit MainWindow(QWidget* parent = nullptr);
 
-    // The controls, addressed as the form names them.
+    // The controls, addressed as the form names them, or by what they do.
     [[nodiscard]] QWidget* Control(form::ControlId id) const;
     [[nodiscard]] QRadioButton* Option1(int i) const;
     [[nodiscard]] QRadioButton* Option2(int i) const;
     [[nodiscard]] QAbstractButton* Command1(int i) const;
-    [[nodiscard]] QLabel* Label1(int i) const;
-    [[nodiscard]] QPlainTextEdit* Text1(int i) const;
-    [[nodiscard]] QListWidget* List1() const;
+    [[nodiscard]] QPlainTextEdit* FeedbackBox() const;
+    [[nodiscard]] QLabel* RightCount() const;
+    [[nodiscard]] QLabel* WrongCount() const;
+    [[nodiscard]] QListWidget* ExplanationList() const;
 
     [[nodiscard]] const quiz::QuizState& State() const { return state_; }
 

@@ -11,10 +11,6 @@ using form::Kind;
 
 namespace {
 
-constexpr std::size_t RowOf(form::ControlId id) {
-    return static_cast<std::size_t>(form::Find(id) - form::kControls.data());
-}
-
 // The window's size, colour and font.
 std::string FormStyle(const form::Window& w) {
     return "width: " + form::web::Px(w.clientWidth) + "; height: " + form::web::Px(w.clientHeight) +
@@ -93,8 +89,8 @@ void MainPage::RequestFrame() {
 EM_BOOL MainPage::FrameCallback(double /*time*/, void* page) {
     auto& self = *static_cast<MainPage*>(page);
     self.framePending_ = false;
-    self.FitCountCaption(form::Label1(1));
-    self.FitCountCaption(form::Label1(2));
+    self.FitCountCaption(form::kRightCount);
+    self.FitCountCaption(form::kWrongCount);
     self.FitToWidth();
     return EM_FALSE;  // once
 }
@@ -109,4 +105,4 @@ void MainPage::FitToWidth() {
                        scale < 1.0 ? "scale(" + std::to_string(scale) + ")" : std::string());
 }
 
-val MainPage::Control(form::ControlId id) const { return controls_.at(RowOf(id)); }
+val MainPage::Control(form::ControlId id) const { return controls_.at(form::RowOf(id)); }

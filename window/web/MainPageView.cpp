@@ -32,23 +32,29 @@ void MainPage::SetNameEnabled(quiz::PairIndex i, bool on) { SetEnabled(form::Opt
 void MainPage::SetPlaceEnabled(quiz::PairIndex i, bool on) { SetEnabled(form::Option2(i), on); }
 
 std::string MainPage::GetFeedback() const {
-    return Replace(Control(form::Text1(0))["value"].as<std::string>(), "\n", quiz::text::LineBreak);
+    return Replace(Control(form::kFeedbackBox)["value"].as<std::string>(), "\n",
+                   quiz::text::LineBreak);
 }
 
 void MainPage::SetFeedback(const std::string& text) {
     const std::string shown = Replace(text, quiz::text::LineBreak, "\n");
-    Control(form::Text1(0)).set("value", shown);
+    Control(form::kFeedbackBox).set("value", shown);
     announcer_.set("textContent", shown);
 }
 
 std::string MainPage::GetExplanation(quiz::PairIndex i) const {
-    const val item = Control(form::kList1)["options"].call<val>("item", static_cast<int>(i));
+    const val item =
+        Control(form::kExplanationList)["options"].call<val>("item", static_cast<int>(i));
     return item.isNull() ? std::string() : item["text"].as<std::string>();
 }
 
-void MainPage::SetRightCaption(const std::string& text) { SetCountCaption(form::Label1(1), text); }
+void MainPage::SetRightCaption(const std::string& text) {
+    SetCountCaption(form::kRightCount, text);
+}
 
-void MainPage::SetWrongCaption(const std::string& text) { SetCountCaption(form::Label1(2), text); }
+void MainPage::SetWrongCaption(const std::string& text) {
+    SetCountCaption(form::kWrongCount, text);
+}
 
 void MainPage::SetCountCaption(form::ControlId id, const std::string& text) {
     val label = Control(id);

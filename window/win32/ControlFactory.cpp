@@ -53,14 +53,9 @@ HWND CreateControl(HWND parent, std::size_t position) {
 }
 
 RECT ControlRect(const Control& row, int dpi) {
-    int left = row.rect.left;
-    int top = row.rect.top;
-    for (ControlId c = row.container; !(c == kWindow); c = At(c).container) {
-        left += At(c).rect.left;
-        top += At(c).rect.top;
-    }
-    return {ToPixels(left, dpi), ToPixels(top, dpi), ToPixels(left + row.rect.width, dpi),
-            ToPixels(top + row.rect.height, dpi)};
+    const Twips t = TwipsInWindow(row);
+    return {ToPixels(t.left, dpi), ToPixels(t.top, dpi), ToPixels(t.left + t.width, dpi),
+            ToPixels(t.top + t.height, dpi)};
 }
 
 }  // namespace form::win32

@@ -126,7 +126,7 @@ void MainWindow::OnCreate() {
     CentreOnScreen();
     // The load step: the counts read zero before the window is first shown.
     state_.ResetQuiz();
-    focus_ = Control(form::Text1(0));
+    focus_ = Control(form::kFeedbackBox);
 }
 
 void MainWindow::CreateControls() {
@@ -241,7 +241,7 @@ void MainWindow::OnActivate(bool active) {
         if (focus && IsChild(hwnd_, focus)) focus_ = focus;
     } else if (!IsIconic(hwnd_)) {
         const bool usable = focus_ && IsWindowEnabled(focus_) && IsWindowVisible(focus_);
-        SetFocus(usable ? focus_ : Control(form::Text1(0)));
+        SetFocus(usable ? focus_ : Control(form::kFeedbackBox));
     }
 }
 
@@ -271,7 +271,8 @@ void MainWindow::RefreshTabStop(form::ControlId frame) {
 }
 
 HWND MainWindow::Control(form::ControlId id) const {
-    return controls_[static_cast<std::size_t>(form::Find(id) - form::kControls.data())];
+    const std::size_t row = form::RowOf(id);
+    return row < controls_.size() ? controls_[row] : nullptr;
 }
 
 std::size_t MainWindow::RowOf(HWND control) const {

@@ -21,14 +21,16 @@ void MainWindow::SetPlaceChecked(quiz::PairIndex i, bool on) { SetChecked(form::
 void MainWindow::SetNameEnabled(quiz::PairIndex i, bool on) { SetEnabled(form::Option1(i), on); }
 void MainWindow::SetPlaceEnabled(quiz::PairIndex i, bool on) { SetEnabled(form::Option2(i), on); }
 
-std::string MainWindow::GetFeedback() const { return Narrow(WindowText(Control(form::Text1(0)))); }
+std::string MainWindow::GetFeedback() const {
+    return Narrow(WindowText(Control(form::kFeedbackBox)));
+}
 
 void MainWindow::SetFeedback(const std::string& text) {
-    SetWindowTextW(Control(form::Text1(0)), Widen(text).c_str());
+    SetWindowTextW(Control(form::kFeedbackBox), Widen(text).c_str());
 }
 
 std::string MainWindow::GetExplanation(quiz::PairIndex i) const {
-    const HWND list = Control(form::kList1);
+    const HWND list = Control(form::kExplanationList);
     const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
     if (length == LB_ERR) return {};
     std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
@@ -39,9 +41,9 @@ std::string MainWindow::GetExplanation(quiz::PairIndex i) const {
 }
 
 void MainWindow::SetRightCaption(const std::string& text) {
-    SetWindowTextW(Control(form::Label1(1)), Widen(text).c_str());
+    SetWindowTextW(Control(form::kRightCount), Widen(text).c_str());
 }
 
 void MainWindow::SetWrongCaption(const std::string& text) {
-    SetWindowTextW(Control(form::Label1(2)), Widen(text).c_str());
+    SetWindowTextW(Control(form::kWrongCount), Widen(text).c_str());
 }

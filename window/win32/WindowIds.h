@@ -15,9 +15,8 @@ inline constexpr int kFirstControlId = 100;
 
 constexpr int ControlIdOf(std::size_t row) { return kFirstControlId + static_cast<int>(row); }
 
-constexpr int ControlIdOf(ControlId id) {
-    return ControlIdOf(static_cast<std::size_t>(Find(id) - kControls.data()));
-}
+// A name the table lacks gives an id that is none of ours.
+constexpr int ControlIdOf(ControlId id) { return ControlIdOf(RowOf(id)); }
 
 // The table row of a control id; kControls.size() when it is none of ours.
 constexpr std::size_t RowOfControlId(int controlId) {

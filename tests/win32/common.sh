@@ -1,0 +1,76 @@
+# shellcheck shell=bash
+# Shared by the Windows tests (run.sh, msi.sh). The script that sources it
+# sets tag (its name in messages), work (a scratch folder), logs (where setup
+# logs stay) and SCREEN, and calls cleanup on its way out.
+# shellcheck disable=SC2154
+
+# as_root, install_missing and start_screen come from the project's shell file.
+# shellcheck source-path=SCRIPTDIR source=../../scripts/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
+
+passed=0
+failed=0
+# Runs one test step; its output is shown, its exit code counted.
+step() {
+  local name=$1
+  shift
+  echo "== $name"
+  if "$@"; then
+    passed=$((passed + 1))
+  else
+    echo "FAIL $name"
+    failed=$((failed + 1))
+  fi
+}
+
+# Reports a failed setup step in one line with the tail of its log, and
+# stops: nothing after it could be trusted.
+setup_failed() {
+  local name=$1 log=$2
+  echo "$tag: setup step '$name' failed; the end of $log:"
+  tail -n 15 "$log" 2>/dev/null | sed 's/^/  | /'
+  exit 1
+}
+
+# Runs one setup step with its output in a log of its own.
+setup() {
+  local name=$1 log=$logs/$1.log
+  shift
+  "$@" >"$log" 2>&1 || setup_failed "$name" "$log"
+}
+
+# Whether this machine runs 32-bit x86 code, found by running some: a tiny
+# static program that only exits with 42. A kernel without IA-32 emulation
+# refuses to start it.
+runs_32bit_code() {
+  local dir=$work/probe32
+  mkdir -p "$dir"
+  cat >"$dir/exit.s" <<'ASM'
+.globl _start
+_start:
+  movl $1, %eax
+  movl $42, %ebx
+  int $0x80
+ASM
+  as --32 -o "$dir/exit.o" "$dir/exit.s" && ld -m elf_i386 -o "$dir/exit" "$dir/exit.o" ||
+    return 1
+  local code=0
+  "$dir/exit" 2>"$dir/run.log" || code=$?
+  [ "$code" -eq 42 ]
+}
+
+work=
+
+# Ends Wine's processes and the virtual screen, and removes the scratch folder.
+cleanup() {
+  if [ -n "${WINEPREFIX:-}" ]; then
+    wineserver -k 2>/dev/null || true
+  fi
+  stop_screen
+  if [ -n "$work" ]; then rm -rf "$work"; fi
+}
+
+# The test's virtual screen, of size SCREEN; a failure is a failed setup step.
+start_wine_screen() {
+  start_screen "$SCREEN" 2>"$logs/xvfb.log" || setup_failed Xvfb "$logs/xvfb.log"
+}
