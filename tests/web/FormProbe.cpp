@@ -4,9 +4,11 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "quiz/QuizTexts.h"
 #include "window/FormLayout.h"
+#include "window/web/FormUnits.h"
 
 namespace {
 
@@ -47,6 +49,20 @@ std::string Json(const form::Control& c) {
            ", \"accessibleName\": " + Json(c.accessibleName) + "}";
 }
 
+// The page's element ids of the controls that the test reaches by what they do.
+std::string NamedJson() {
+    const std::pair<std::string_view, form::ControlId> named[] = {
+        {"feedbackBox", form::kFeedbackBox},
+        {"rightCount", form::kRightCount},
+        {"wrongCount", form::kWrongCount},
+        {"check", form::Command1(form::kCheckButton)},
+        {"clear", form::Command1(form::kClearButton)}};
+    std::string out;
+    for (const auto& [what, id] : named)
+        out += (out.empty() ? "{" : ", ") + Json(what) + ": " + Json(form::web::ElementId(id));
+    return out + "}";
+}
+
 }  // namespace
 
 int main() {
@@ -60,7 +76,8 @@ int main() {
         ", \"texts\": {\"lineBreak\": " + Json(text::LineBreak) +
         ", \"right\": " + Json(text::RightVerdict) + ", \"wrong\": " + Json(text::WrongVerdict) +
         ", \"prompt\": " + Json(text::Prompt) + ", \"rightPrefix\": " + Json(text::RightPrefix) +
-        ", \"wrongPrefix\": " + Json(text::WrongPrefix) + "}, \"controls\": [";
+        ", \"wrongPrefix\": " + Json(text::WrongPrefix) + "}, \"named\": " + NamedJson() +
+        ", \"controls\": [";
     for (const form::Control& c : form::kControls)
         out += Json(c) + (&c == &form::kControls.back() ? "" : ", ");
     std::puts((out + "]}").c_str());

@@ -21,16 +21,18 @@ from selenium.webdriver.common.keys import Keys
 from chromium import DESKTOP, Chromium
 
 PHONE = {"width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True}
-CHECK, CLEAR = "Command1_0", "Command1_1"
+# The scenario names these two by what they do; the probe gives their ids.
+CHECK, CLEAR = "check", "clear"
 
 # What the page shows, read in one go: picks, finished pairs, message, counts.
 READ_STATE = """
 const radios = [...document.querySelectorAll('input[type=radio]')];
-const text = id => document.getElementById(id);
+const named = what => document.getElementById(arguments[0][what]);
 return {checked: radios.filter(r => r.checked).map(r => r.id).sort(),
         disabled: radios.filter(r => r.disabled).map(r => r.id).sort(),
-        feedback: text('Text1_0').value, announced: document.querySelector('[role=status]').textContent,
-        right: text('Label1_1').innerText, wrong: text('Label1_2').innerText};
+        feedback: named('feedbackBox').value,
+        announced: document.querySelector('[role=status]').textContent,
+        right: named('rightCount').innerText, wrong: named('wrongCount').innerText};
 """
 # Where each control lies in the form, its back colour and its shown caption.
 READ_CONTROLS = """
@@ -73,7 +75,8 @@ class Expected:
     def __init__(self, form):
         self.texts = form["texts"]
         self.checked, self.disabled, self.right, self.wrong = set(), set(), 0, 0
-        self.feedback = shown(next(r["text"] for r in form["controls"] if r["name"] == "Text1"))
+        self.feedback = shown(next(r["text"] for r in form["controls"]
+                                   if element_id(r) == form["named"]["feedbackBox"]))
         self.announced = ""
 
     def click(self, target, verdict):
@@ -114,6 +117,7 @@ class PageTest(Chromium):
         self.url = "file://" + os.path.abspath(page)
         self.form, self.out_dir = form, out_dir
         self.rows = {element_id(r): r for r in form["controls"]}
+        self.named = form["named"]
         self.failures = []
 
     def expect(self, what, got, wanted):
@@ -133,11 +137,11 @@ class PageTest(Chromium):
             "requestAnimationFrame(() => requestAnimationFrame(arguments[0]))")
 
     def state(self):
-        return self.driver.execute_script(READ_STATE)
+        return self.driver.execute_script(READ_STATE, self.named)
 
     def click(self, element_id):
         """A real click near the far right end of the control's box."""
-        control = self.driver.find_element(By.ID, element_id)
+        control = self.driver.find_element(By.ID, self.named.get(element_id, element_id))
         box = control.find_element(By.XPATH, "..") if element_id.startswith("Option") else control
         ActionChains(self.driver).move_to_element_with_offset(
             box, box.size["width"] // 2 - 3, 0).click().perform()
@@ -165,13 +169,15 @@ class PageTest(Chromium):
                 ("language", "document.documentElement.lang", "bg"),
                 ("font", "getComputedStyle(document.querySelector('.form')).fontFamily"
                  ".split(',')[0].replaceAll('\"', '')", form["font"]),
-                ("focus", "document.activeElement.id", "Text1_0"),
-                ("message box scrolled", "document.getElementById('Text1_0').scrollTop", 0)):
+                ("focus", "document.activeElement.id", self.named["feedbackBox"]),
+                ("message box scrolled",
+                 f"document.getElementById('{self.named['feedbackBox']}').scrollTop", 0)):
             self.expect(what, driver.execute_script("return " + script), wanted)
         self.expect("cut captions", driver.execute_script(READ_CUT_CAPTIONS), [])
         got = driver.execute_script(READ_CONTROLS, list(self.rows))
         start = Expected(form).state()
-        counts = {"Label1_1": start["right"], "Label1_2": start["wrong"]}
+        counts = {self.named["rightCount"]: start["right"],
+                  self.named["wrongCount"]: start["wrong"]}
         for element, row in self.rows.items():
             g = got[element]
             self.expect(f"{element} shown", g["shown"], row["visible"])
