@@ -49,6 +49,11 @@ std::string Focus(const Control& row) {
            (row.tabIndex == 0 ? " autofocus" : "");
 }
 
+// The table row of a control that the quiz answers, for its event.
+std::string Row(const Control& row) {
+    return Attribute("data-row", std::to_string(&row - kControls.data()));
+}
+
 std::string Element(std::string_view tag, std::string_view cssClass, const std::string& attributes,
                     const std::string& content) {
     return std::string("<").append(tag).append(Attribute("class", cssClass)).append(attributes) +
@@ -69,7 +74,7 @@ std::string Frame(const Control& row) {
         // The whole rectangle is the radio's label, so a tap anywhere picks.
         // A reload must start afresh, not with the picks of the last visit.
         const std::string radio = "<input type=\"radio\"" + Attribute("name", ElementId(row.id)) +
-                                  Focus(inside) + " autocomplete=\"off\">";
+                                  Focus(inside) + Row(inside) + " autocomplete=\"off\">";
         content += Element("label", "option", Style(inside), radio + Caption(inside.text));
     }
     return Element("div", "frame",
@@ -88,7 +93,8 @@ std::string ControlMarkup(const Control& row) {
         case Kind::OptionButton:
             return {};  // inside its frame
         case Kind::PushButton:
-            return Element("button", "command", " type=\"button\"" + Focus(row) + Style(row),
+            return Element("button", "command",
+                           " type=\"button\"" + Focus(row) + Row(row) + Style(row),
                            Escaped(row.text));
         case Kind::TextBox:
             return Element(

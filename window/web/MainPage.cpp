@@ -1,6 +1,7 @@
 #include "MainPage.h"
 
-#include <algorithm>
+#include <emscripten/em_js.h>
+
 #include <string>
 
 #include "FormMarkup.h"
@@ -8,6 +9,27 @@
 
 using emscripten::val;
 using form::Kind;
+
+// The page's one listener for the quiz's controls. A pick is an option button
+// becoming checked, by mouse, keyboard, touch or assistive technology: each
+// raises "change", which switching a button off from code never does. A push
+// button raises "click" for the mouse, Space and Enter alike.
+// clang-format off
+EM_JS(void, ListenToControls, (MainPage* page), {
+    function forward(event) { _QuizPageControl(page, Number(event.target.dataset.row)); }
+    var form = document.querySelector(".form");
+    form.addEventListener("change", function(event) {
+        if (event.target.type == "radio") forward(event);
+    });
+    form.addEventListener("click", function(event) {
+        if (event.target.type == "button") forward(event);
+    });
+});
+// clang-format on
+
+extern "C" EMSCRIPTEN_KEEPALIVE void QuizPageControl(MainPage* page, int row) {
+    page->OnControl(static_cast<std::size_t>(row));
+}
 
 namespace {
 
@@ -33,31 +55,11 @@ MainPage::MainPage() {
     for (const form::Control& row : form::kControls)
         controls_.push_back(document_.call<val>("getElementById", form::web::ElementId(row.id)));
     announcer_ = document_.call<val>("getElementById", std::string(form::web::kAnnouncerId));
-    Wire();
+    ListenToControls(this);
+    emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_FALSE, ResizeCallback);
     // The load step: the counts read zero before the page is first painted.
     state_.ResetQuiz();
     RequestFrame();
-}
-
-// A pick is a button becoming checked, whether by mouse, keyboard, touch or
-// an assistive technology: each of these raises a click on the radio. The
-// quiz itself only ever switches buttons off, which raises none.
-void MainPage::Wire() {
-    for (std::size_t n = 0; n < form::kControls.size(); ++n) {
-        const form::Control& row = form::kControls[n];
-        if (row.kind != Kind::OptionButton && row.kind != Kind::PushButton) continue;
-        bindings_[n] = {this, n};
-        const std::string selector = "#" + form::web::ElementId(row.id);
-        emscripten_set_click_callback(selector.c_str(), &bindings_[n], EM_FALSE, ClickCallback);
-    }
-    emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_FALSE, ResizeCallback);
-}
-
-EM_BOOL MainPage::ClickCallback(int /*type*/, const EmscriptenMouseEvent* /*event*/,
-                                void* binding) {
-    const auto& b = *static_cast<const Binding*>(binding);
-    b.page->OnClick(b.row);
-    return EM_FALSE;  // the click's own effect, checking the radio, must stay
 }
 
 EM_BOOL MainPage::ResizeCallback(int /*type*/, const EmscriptenUiEvent* /*event*/, void* page) {
@@ -65,14 +67,13 @@ EM_BOOL MainPage::ResizeCallback(int /*type*/, const EmscriptenUiEvent* /*event*
     return EM_FALSE;
 }
 
-void MainPage::OnClick(std::size_t row) {
-    const form::Control& control = form::kControls[row];
+void MainPage::OnControl(std::size_t row) {
+    const form::Control& control = form::kControls.at(row);
     if (control.kind == Kind::PushButton) {
         if (control.id == form::Command1(form::kCheckButton)) state_.Check();
         if (control.id == form::Command1(form::kClearButton)) state_.Clear();
         return;
     }
-    if (!controls_[row]["checked"].as<bool>()) return;
     const auto pair = static_cast<quiz::PairIndex>(control.id.index);
     if (control.id == form::Option1(control.id.index))
         state_.PickName(pair);
@@ -98,11 +99,11 @@ EM_BOOL MainPage::FrameCallback(double /*time*/, void* page) {
 // A narrow screen, such as a phone's, shows the whole form scaled down
 // evenly; a wide one shows it at its own size.
 void MainPage::FitToWidth() {
-    const double available = document_["documentElement"]["clientWidth"].as<double>();
-    const double width = form::ToPixels(form::kWindowProps.clientWidth);
-    const double scale = std::min(1.0, available / width);
-    form_["style"].set("transform",
-                       scale < 1.0 ? "scale(" + std::to_string(scale) + ")" : std::string());
+    const int available = document_["documentElement"]["clientWidth"].as<int>();
+    const int width = form::ToPixels(form::kWindowProps.clientWidth);
+    form_["style"].set("transform", available < width ? "scale(calc(" + std::to_string(available) +
+                                                            " / " + std::to_string(width) + "))"
+                                                      : std::string());
 }
 
 val MainPage::Control(form::ControlId id) const { return controls_.at(form::RowOf(id)); }

@@ -3,7 +3,6 @@
 #include <emscripten/html5.h>
 #include <emscripten/val.h>
 
-#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -20,18 +19,13 @@ public:
     MainPage(const MainPage&) = delete;
     MainPage& operator=(const MainPage&) = delete;
 
-private:
-    // What a click callback needs to find its control again.
-    struct Binding {
-        MainPage* page;
-        std::size_t row;
-    };
+    // The event of the control at `row` of the table: a push button pressed,
+    // or an option button become checked.
+    void OnControl(std::size_t row);
 
-    void Wire();
-    void OnClick(std::size_t row);
+private:
     void RequestFrame();
     void FitToWidth();
-    static EM_BOOL ClickCallback(int type, const EmscriptenMouseEvent* event, void* binding);
     static EM_BOOL ResizeCallback(int type, const EmscriptenUiEvent* event, void* page);
     static EM_BOOL FrameCallback(double time, void* page);
 
@@ -57,7 +51,6 @@ private:
     emscripten::val form_ = document_.call<emscripten::val>("createElement", std::string("div"));
     emscripten::val announcer_ = emscripten::val::undefined();
     std::vector<emscripten::val> controls_;  // by table row
-    std::array<Binding, form::kControls.size()> bindings_{};
     // Whatever needs the page's layout waits for the next frame, so that
     // building the page forces none.
     bool framePending_ = false;
