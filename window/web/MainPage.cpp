@@ -74,6 +74,7 @@ void MainPage::OnControl(std::size_t row) {
         if (control.id == form::Command1(form::kClearButton)) state_.Clear();
         return;
     }
+    if (control.kind != Kind::OptionButton) return;
     const auto pair = static_cast<quiz::PairIndex>(control.id.index);
     if (control.id == form::Option1(control.id.index))
         state_.PickName(pair);

@@ -11,7 +11,7 @@
 #include "window/FormLayout.h"
 
 // The quiz's one page: built from the form table into the document, it owns
-// the quiz state and is its view. Each click of a control is one call into
+// the quiz state and is its view. Each event of a control is one call into
 // the quiz. It lives as long as the document.
 class MainPage final : private quiz::QuizView {
 public:
