@@ -99,7 +99,8 @@ def main():
                              for name in ("quiz", "floor"))
         verdict = ("  <= 100 ms " + ("met" if quiz_ms <= 100 else "MISSED") + ", <= 1.5 " +
                    ("met" if quiz_ms / floor_ms <= 1.5 else "MISSED")) if column == 0 else ""
-        print(f"  {what:22}{quiz_ms:>9.1f} ms{floor_ms:>9.1f} ms{quiz_ms / floor_ms:>12.2f}{verdict}")
+        print(f"  {what:22}{quiz_ms:>9.1f} ms{floor_ms:>9.1f} ms{quiz_ms / floor_ms:>12.2f}"
+              + verdict)
     for name in ("quiz", "floor"):
         ready = [t[0] for t in times[name]]
         print(f"  {name} to ready, min-max{'':4}{min(ready):.1f}-{max(ready):.1f} ms")

@@ -55,7 +55,8 @@ return [...document.querySelectorAll('.caption, .label-box, .command')].filter(e
   const box = (e.closest('.option') || e).getBoundingClientRect();
   const range = document.createRange(); range.selectNodeContents(e);
   const text = range.getBoundingClientRect();
-  return text.left < box.left - 0.5 || text.right > box.right + 0.5 || e.scrollWidth > e.clientWidth;
+  return text.left < box.left - 0.5 || text.right > box.right + 0.5 ||
+         e.scrollWidth > e.clientWidth;
 }).map(e => e.textContent);
 """
 
@@ -197,7 +198,8 @@ class PageTest(Chromium):
         expected = Expected(self.form)
         self.play(SCENARIO, expected, "scenario")
         self.next_frame()
-        self.expect("cut captions with ten wrong", self.driver.execute_script(READ_CUT_CAPTIONS), [])
+        self.expect("cut captions with ten wrong",
+                    self.driver.execute_script(READ_CUT_CAPTIONS), [])
         self.play(WHOLE_GAME, expected, "whole game")
         self.check_accessibility(expected)
         self.check_start_state()
@@ -338,7 +340,8 @@ class PageTest(Chromium):
         self.expect("icon inside", self.driver.execute_script(
             "return document.querySelector('link[rel=icon]').href.slice(0, 22)"),
             "data:image/png;base64,")
-        errors = [e["message"][:300] for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
+        errors = [e["message"][:300] for e in self.driver.get_log("browser")
+                  if e["level"] == "SEVERE"]
         self.expect("console errors", errors, [])
 
 
