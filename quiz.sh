@@ -4,6 +4,7 @@
 #   ./quiz.sh test   install what is missing, build, run every test headless
 #   ./quiz.sh package  install what is missing, build the Debian package
 #   ./quiz.sh bench  install what is missing, build, print the benchmark table
+#   ./quiz.sh web    install what is missing, build the quiz as one web page
 # Set QUIZ_PRESET to build another preset (ci, sanitize); default: default.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -118,8 +119,14 @@ case "${1:-}" in
     build
     bench/run.sh "$build_dir"
     ;;
+  web)
+    # emscripten compiles the page; it runs its optimiser on node.
+    install_missing cmake ninja-build python3 emscripten nodejs
+    cmake --workflow --preset web
+    echo "quiz.sh: the page: build/web/window/web/revolutions-quiz.html"
+    ;;
   *)
-    echo "usage: $0 run|test|package|bench" >&2
+    echo "usage: $0 run|test|package|bench|web" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds the browser page and tests it in headless Chromium, offline:
+#   tests/web/run.sh     install what is missing, build, test
+# The screenshots (100 % and phone width) stay in build/web/.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+# shellcheck source-path=SCRIPTDIR source=../../scripts/common.sh
+source scripts/common.sh
+
+# The browser, its WebDriver and Python's client for it, and the form font's
+# metric twin, so captions measure as they do on a pupil's machine.
+TEST_PACKAGES=(chromium chromium-driver python3-selenium fonts-liberation)
+BUILD_DIR=build/web
+
+./quiz.sh web
+install_missing "${TEST_PACKAGES[@]}"
+
+node "$BUILD_DIR/tests/web/form_probe.js" >"$BUILD_DIR/form.json"
+# Debian's Python: it is the one that has Debian's selenium.
+/usr/bin/python3 tests/web/web_test.py "$BUILD_DIR/window/web/revolutions-quiz.html" \
+  "$BUILD_DIR/form.json" "$BUILD_DIR"

@@ -1,0 +1,110 @@
+#include "MainPage.h"
+
+#include <emscripten/em_js.h>
+
+#include <string>
+
+#include "FormMarkup.h"
+#include "FormUnits.h"
+
+using emscripten::val;
+using form::Kind;
+
+// The page's one listener for the quiz's controls. A pick is an option button
+// becoming checked, by mouse, keyboard, touch or assistive technology: each
+// raises "change", which switching a button off from code never does. A push
+// button raises "click" for the mouse, Space and Enter alike.
+// clang-format off
+EM_JS(void, ListenToControls, (MainPage* page), {
+    function forward(event) { _QuizPageControl(page, Number(event.target.dataset.row)); }
+    var form = document.querySelector(".form");
+    form.addEventListener("change", function(event) {
+        if (event.target.type == "radio") forward(event);
+    });
+    form.addEventListener("click", function(event) {
+        if (event.target.type == "button") forward(event);
+    });
+});
+// clang-format on
+
+extern "C" EMSCRIPTEN_KEEPALIVE void QuizPageControl(MainPage* page, int row) {
+    page->OnControl(static_cast<std::size_t>(row));
+}
+
+namespace {
+
+// The window's size, colour and font.
+std::string FormStyle(const form::Window& w) {
+    return "width: " + form::web::Px(w.clientWidth) + "; height: " + form::web::Px(w.clientHeight) +
+           "; background-color: " + form::web::CssColor(w.back) +
+           "; font-family: " + form::web::CssFontFamily(w) +
+           "; font-size: " + std::to_string(form::web::FontPixels(w)) + "px";
+}
+
+}  // namespace
+
+MainPage::MainPage() {
+    const form::Window& props = form::kWindowProps;
+    document_["body"]["style"].set("backgroundColor", form::web::CssColor(props.back));
+    form_.set("className", std::string("form"));
+    form_["style"].set("cssText", FormStyle(props));
+    form_.set("innerHTML", form::web::FormMarkup());
+    document_["body"].call<void>("appendChild", form_);
+
+    controls_.reserve(form::kControls.size());
+    for (const form::Control& row : form::kControls)
+        controls_.push_back(document_.call<val>("getElementById", form::web::ElementId(row.id)));
+    announcer_ = document_.call<val>("getElementById", std::string(form::web::kAnnouncerId));
+    ListenToControls(this);
+    emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_FALSE, ResizeCallback);
+    // The load step: the counts read zero before the page is first painted.
+    state_.ResetQuiz();
+    RequestFrame();
+}
+
+EM_BOOL MainPage::ResizeCallback(int /*type*/, const EmscriptenUiEvent* /*event*/, void* page) {
+    static_cast<MainPage*>(page)->RequestFrame();
+    return EM_FALSE;
+}
+
+void MainPage::OnControl(std::size_t row) {
+    const form::Control& control = form::kControls.at(row);
+    if (control.kind == Kind::PushButton) {
+        if (control.id == form::Command1(form::kCheckButton)) state_.Check();
+        if (control.id == form::Command1(form::kClearButton)) state_.Clear();
+        return;
+    }
+    if (control.kind != Kind::OptionButton) return;
+    const auto pair = static_cast<quiz::PairIndex>(control.id.index);
+    if (control.id == form::Option1(control.id.index))
+        state_.PickName(pair);
+    else
+        state_.PickPlace(pair);
+}
+
+void MainPage::RequestFrame() {
+    if (framePending_) return;
+    framePending_ = true;
+    emscripten_request_animation_frame(FrameCallback, this);
+}
+
+EM_BOOL MainPage::FrameCallback(double /*time*/, void* page) {
+    auto& self = *static_cast<MainPage*>(page);
+    self.framePending_ = false;
+    self.FitCountCaption(form::kRightCount);
+    self.FitCountCaption(form::kWrongCount);
+    self.FitToWidth();
+    return EM_FALSE;  // once
+}
+
+// A narrow screen, such as a phone's, shows the whole form scaled down
+// evenly; a wide one shows it at its own size.
+void MainPage::FitToWidth() {
+    const int available = document_["documentElement"]["clientWidth"].as<int>();
+    const int width = form::ToPixels(form::kWindowProps.clientWidth);
+    form_["style"].set("transform", available < width ? "scale(calc(" + std::to_string(available) +
+                                                            " / " + std::to_string(width) + "))"
+                                                      : std::string());
+}
+
+val MainPage::Control(form::ControlId id) const { return controls_.at(form::RowOf(id)); }

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <emscripten/html5.h>
+#include <emscripten/val.h>
+
+#include <cstddef>
+#include <vector>
+
+#include "quiz/QuizState.h"
+#include "quiz/QuizView.h"
+#include "window/FormLayout.h"
+
+// The quiz's one page: built from the form table into the document, it owns
+// the quiz state and is its view. Each event of a control is one call into
+// the quiz. It lives as long as the document.
+class MainPage final : private quiz::QuizView {
+public:
+    MainPage();
+    MainPage(const MainPage&) = delete;
+    MainPage& operator=(const MainPage&) = delete;
+
+    // The event of the control at `row` of the table: a push button pressed,
+    // or an option button become checked.
+    void OnControl(std::size_t row);
+
+private:
+    void RequestFrame();
+    void FitToWidth();
+    static EM_BOOL ResizeCallback(int type, const EmscriptenUiEvent* event, void* page);
+    static EM_BOOL FrameCallback(double time, void* page);
+
+    [[nodiscard]] emscripten::val Control(form::ControlId id) const;
+
+    // The quiz's view of the page.
+    void SetNameChecked(quiz::PairIndex i, bool on) override;
+    void SetPlaceChecked(quiz::PairIndex i, bool on) override;
+    void SetNameEnabled(quiz::PairIndex i, bool on) override;
+    void SetPlaceEnabled(quiz::PairIndex i, bool on) override;
+    std::string GetFeedback() const override;
+    void SetFeedback(const std::string& text) override;
+    std::string GetExplanation(quiz::PairIndex i) const override;
+    void SetRightCaption(const std::string& text) override;
+    void SetWrongCaption(const std::string& text) override;
+
+    void SetChecked(form::ControlId id, bool on);
+    void SetEnabled(form::ControlId id, bool on);
+    void SetCountCaption(form::ControlId id, const std::string& text);
+    void FitCountCaption(form::ControlId id) const;
+
+    emscripten::val document_ = emscripten::val::global("document");
+    emscripten::val form_ = document_.call<emscripten::val>("createElement", std::string("div"));
+    emscripten::val announcer_ = emscripten::val::undefined();
+    std::vector<emscripten::val> controls_;  // by table row
+    // Whatever needs the page's layout waits for the next frame, so that
+    // building the page forces none.
+    bool framePending_ = false;
+    quiz::QuizState state_{*this};
+};
