@@ -394,62 +394,53 @@ def main():
     # moment before the first action so no event is dropped on the way.
     pump(wait=0.5)
 
-    print(f"\nRight pair: {NAMES[9]!r} with {PLACES[9]!r}, then Check")
-    for radio in (orange, ukraine):
-        mark = log.mark()
-        pick(radio, log)
-        pump(lambda: log.since(mark, "object:state-changed:checked", radio, 1))
-        check("checked" in states_of(radio), f"{radio.name!r} is checked")
-        expect_event(log, mark, "object:state-changed:checked", radio, 1, "picked")
-    mark, said = log.mark(), speech and speech.mark()
-    press(buttons[CHECK], log, by_keys=False)
-    pump(lambda: log.since(mark, "object:text-changed:insert", box)
-         and log.since(mark, "object:property-change:accessible-name", right_label))
-    expect_speech(speech, said, [RIGHT_TEXT.strip(), "Вярно:  1"], "right pair")
-    check(text_of_box() == RIGHT_TEXT, f"text box reads {RIGHT_TEXT!r}: {text_of_box()!r}")
-    check(right_label.name == "Вярно:  1", f"right count reads 'Вярно:  1': {right_label.name!r}")
-    check(wrong_label.name == "Грешно:  0", f"wrong count still 'Грешно:  0': {wrong_label.name!r}")
+    def pick_and_check(radios, by_keys, text, verdict, counted, other, what):
+        """Picks the two radios, presses Check and checks what a pupil and a
+        screen reader meet: the box's text, the count that counted (a label
+        and the name it must now have), the other count left alone, the
+        events and what was announced and spoken. Returns the press's mark."""
+        for radio in radios:
+            mark = log.mark()
+            pick(radio, log)
+            pump(lambda: log.since(mark, "object:state-changed:checked", radio, 1))
+            check("checked" in states_of(radio), f"{radio.name!r} is checked")
+            expect_event(log, mark, "object:state-changed:checked", radio, 1, "picked")
+        (counted_label, counted_name), (other_label, other_name) = counted, other
+        mark, said = log.mark(), speech and speech.mark()
+        press(buttons[CHECK], log, by_keys=by_keys)
+        pump(lambda: log.since(mark, "object:text-changed:insert", box)
+             and log.since(mark, "object:property-change:accessible-name", counted_label))
+        expect_speech(speech, said, [text.strip(), counted_name], what)
+        check(text_of_box() == text, f"text box reads {text!r}: {text_of_box()!r}")
+        check(counted_label.name == counted_name,
+              f"the count reads {counted_name!r}: {counted_label.name!r}")
+        check(other_label.name == other_name,
+              f"the other count still reads {other_name!r}: {other_label.name!r}")
+        inserts = expect_event(log, mark, "object:text-changed:insert", box, what="the verdict")
+        check(any(flat(e["text"]).startswith(verdict) for e in inserts),
+              f"an insert into the text box carries {verdict!r}")
+        expect_event(log, mark, "object:property-change:accessible-name", counted_label,
+                     what="count changed")
+        check(not log.since(mark, "object:property-change:accessible-name", other_label),
+              "no name change from the other count")
+        expect_told(log, mark, announcer, f"{text.strip()} {counted_label.name}")
+        return mark
+
+    print(f"\nRight pair: {NAMES[9]!r} with {PLACES[9]!r}, then Check by mouse")
+    mark = pick_and_check((orange, ukraine), False, RIGHT_TEXT, TEXTS["right_verdict"],
+                          (right_label, "Вярно:  1"), (wrong_label, "Грешно:  0"), "right pair")
     for radio in (orange, ukraine):
         st = states_of(radio)
         check(not {"enabled", "sensitive", "checked"} & st,
               f"{radio.name!r} is no longer enabled, sensitive or checked: {sorted(st)}")
-    inserts = expect_event(log, mark, "object:text-changed:insert", box, what="the verdict")
-    check(any(flat(e["text"]).startswith(TEXTS["right_verdict"]) for e in inserts),
-          f"an insert into the text box carries {TEXTS['right_verdict']!r}")
-    expect_event(log, mark, "object:property-change:accessible-name", right_label,
-                 what="count changed")
-    check(not log.since(mark, "object:property-change:accessible-name", wrong_label),
-          "no name change from the wrong count")
-    expect_told(log, mark, announcer, f"{RIGHT_TEXT.strip()} {right_label.name}")
-    for radio in (orange, ukraine):
         expect_event(log, mark, "object:state-changed:checked", radio, 0, "pair done")
         expect_event(log, mark, "object:state-changed:sensitive", radio, 0, "pair done")
 
-    print(f"\nWrong pair: {NAMES[2]!r} with {PLACES[0]!r}, then Check")
-    for radio in (peaceful, lebanon):
-        mark = log.mark()
-        pick(radio, log)
-        pump(lambda: log.since(mark, "object:state-changed:checked", radio, 1))
-        check("checked" in states_of(radio), f"{radio.name!r} is checked")
-        expect_event(log, mark, "object:state-changed:checked", radio, 1, "picked")
-    mark, said = log.mark(), speech and speech.mark()
-    press(buttons[CHECK], log, by_keys=True)
-    pump(lambda: log.since(mark, "object:text-changed:insert", box)
-         and log.since(mark, "object:property-change:accessible-name", wrong_label))
-    expect_speech(speech, said, [WRONG_TEXT.strip(), "Грешно:  1"], "wrong pair")
-    check(text_of_box() == WRONG_TEXT, f"text box reads {WRONG_TEXT!r}: {text_of_box()!r}")
-    check(wrong_label.name == "Грешно:  1", f"wrong count reads 'Грешно:  1': {wrong_label.name!r}")
-    check(right_label.name == "Вярно:  1", f"right count still 'Вярно:  1': {right_label.name!r}")
+    print(f"\nWrong pair: {NAMES[2]!r} with {PLACES[0]!r}, then Check by keys")
+    pick_and_check((peaceful, lebanon), True, WRONG_TEXT, TEXTS["wrong_verdict"],
+                   (wrong_label, "Грешно:  1"), (right_label, "Вярно:  1"), "wrong pair")
     for radio in (peaceful, lebanon):
         check({"enabled", "sensitive"} <= states_of(radio), f"{radio.name!r} stays enabled")
-    inserts = expect_event(log, mark, "object:text-changed:insert", box, what="the verdict")
-    check(any(flat(e["text"]).startswith(TEXTS["wrong_verdict"]) for e in inserts),
-          f"an insert into the text box carries {TEXTS['wrong_verdict']!r}")
-    expect_event(log, mark, "object:property-change:accessible-name", wrong_label,
-                 what="count changed")
-    check(not log.since(mark, "object:property-change:accessible-name", right_label),
-          "no name change from the right count")
-    expect_told(log, mark, announcer, f"{WRONG_TEXT.strip()} {wrong_label.name}")
 
     print("\nClear")
     mark, said = log.mark(), speech and speech.mark()
