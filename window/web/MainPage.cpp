@@ -6,8 +6,8 @@
 
 #include "FormMarkup.h"
 #include "FormUnits.h"
+#include "PageElements.h"
 
-using emscripten::val;
 using form::Kind;
 
 // The page's one listener for the quiz's controls. A pick is an option button
@@ -45,16 +45,8 @@ std::string FormStyle(const form::Window& w) {
 
 MainPage::MainPage() {
     const form::Window& props = form::kWindowProps;
-    document_["body"]["style"].set("backgroundColor", form::web::CssColor(props.back));
-    form_.set("className", std::string("form"));
-    form_["style"].set("cssText", FormStyle(props));
-    form_.set("innerHTML", form::web::FormMarkup());
-    document_["body"].call<void>("appendChild", form_);
-
-    controls_.reserve(form::kControls.size());
-    for (const form::Control& row : form::kControls)
-        controls_.push_back(document_.call<val>("getElementById", form::web::ElementId(row.id)));
-    announcer_ = document_.call<val>("getElementById", std::string(form::web::kAnnouncerId));
+    form::web::BuildForm(form::web::CssColor(props.back), FormStyle(props),
+                         form::web::FormMarkup());
     ListenToControls(this);
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_FALSE, ResizeCallback);
     // The load step: the counts read zero before the page is first painted.
@@ -100,11 +92,9 @@ EM_BOOL MainPage::FrameCallback(double /*time*/, void* page) {
 // A narrow screen, such as a phone's, shows the whole form scaled down
 // evenly; a wide one shows it at its own size.
 void MainPage::FitToWidth() {
-    const int available = document_["documentElement"]["clientWidth"].as<int>();
+    const int available = form::web::PageWidth();
     const int width = form::ToPixels(form::kWindowProps.clientWidth);
-    form_["style"].set("transform", available < width ? "scale(calc(" + std::to_string(available) +
-                                                            " / " + std::to_string(width) + "))"
-                                                      : std::string());
+    form::web::SetFormTransform(available < width ? "scale(calc(" + std::to_string(available) +
+                                                        " / " + std::to_string(width) + "))"
+                                                  : std::string());
 }
-
-val MainPage::Control(form::ControlId id) const { return controls_.at(form::RowOf(id)); }

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <emscripten/html5.h>
-#include <emscripten/val.h>
 
 #include <cstddef>
-#include <vector>
+#include <string>
 
 #include "quiz/QuizState.h"
 #include "quiz/QuizView.h"
@@ -29,8 +28,6 @@ private:
     static EM_BOOL ResizeCallback(int type, const EmscriptenUiEvent* event, void* page);
     static EM_BOOL FrameCallback(double time, void* page);
 
-    [[nodiscard]] emscripten::val Control(form::ControlId id) const;
-
     // The quiz's view of the page.
     void SetNameChecked(quiz::PairIndex i, bool on) override;
     void SetPlaceChecked(quiz::PairIndex i, bool on) override;
@@ -47,10 +44,6 @@ private:
     void SetCountCaption(form::ControlId id, const std::string& text);
     void FitCountCaption(form::ControlId id) const;
 
-    emscripten::val document_ = emscripten::val::global("document");
-    emscripten::val form_ = document_.call<emscripten::val>("createElement", std::string("div"));
-    emscripten::val announcer_ = emscripten::val::undefined();
-    std::vector<emscripten::val> controls_;  // by table row
     // Whatever needs the page's layout waits for the next frame, so that
     // building the page forces none.
     bool framePending_ = false;

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <string>
 
+#include "FormMarkup.h"
 #include "FormUnits.h"
 #include "MainPage.h"
+#include "PageElements.h"
 #include "quiz/QuizTexts.h"
-
-using emscripten::val;
 
 namespace {
 
@@ -23,8 +23,13 @@ std::string Replace(std::string text, std::string_view from, std::string_view to
 
 // The browser keeps each group one Tab stop: its checked button, else its
 // first enabled one in tab order.
-void MainPage::SetChecked(form::ControlId id, bool on) { Control(id).set("checked", on); }
-void MainPage::SetEnabled(form::ControlId id, bool on) { Control(id).set("disabled", !on); }
+void MainPage::SetChecked(form::ControlId id, bool on) {
+    form::web::SetFlag(form::web::ElementId(id), "checked", on);
+}
+
+void MainPage::SetEnabled(form::ControlId id, bool on) {
+    form::web::SetFlag(form::web::ElementId(id), "disabled", !on);
+}
 
 void MainPage::SetNameChecked(quiz::PairIndex i, bool on) { SetChecked(form::Option1(i), on); }
 void MainPage::SetPlaceChecked(quiz::PairIndex i, bool on) { SetChecked(form::Option2(i), on); }
@@ -32,20 +37,18 @@ void MainPage::SetNameEnabled(quiz::PairIndex i, bool on) { SetEnabled(form::Opt
 void MainPage::SetPlaceEnabled(quiz::PairIndex i, bool on) { SetEnabled(form::Option2(i), on); }
 
 std::string MainPage::GetFeedback() const {
-    return Replace(Control(form::kFeedbackBox)["value"].as<std::string>(), "\n",
+    return Replace(form::web::Text(form::web::ElementId(form::kFeedbackBox), "value"), "\n",
                    quiz::text::LineBreak);
 }
 
 void MainPage::SetFeedback(const std::string& text) {
     const std::string shown = Replace(text, quiz::text::LineBreak, "\n");
-    Control(form::kFeedbackBox).set("value", shown);
-    announcer_.set("textContent", shown);
+    form::web::SetText(form::web::ElementId(form::kFeedbackBox), "value", shown);
+    form::web::SetText(std::string(form::web::kAnnouncerId), "textContent", shown);
 }
 
 std::string MainPage::GetExplanation(quiz::PairIndex i) const {
-    const val item =
-        Control(form::kExplanationList)["options"].call<val>("item", static_cast<int>(i));
-    return item.isNull() ? std::string() : item["text"].as<std::string>();
+    return form::web::ItemText(form::web::ElementId(form::kExplanationList), static_cast<int>(i));
 }
 
 void MainPage::SetRightCaption(const std::string& text) {
@@ -57,19 +60,20 @@ void MainPage::SetWrongCaption(const std::string& text) {
 }
 
 void MainPage::SetCountCaption(form::ControlId id, const std::string& text) {
-    val label = Control(id);
-    label.set("textContent", text);
-    label["style"].set("fontSize", std::string());
+    const std::string label = form::web::ElementId(id);
+    form::web::SetText(label, "textContent", text);
+    form::web::SetStyle(label, "fontSize", {});
     RequestFrame();
 }
 
 // A caption wider than its label, such as a count that has grown to several
 // digits, is drawn in a font just small enough to fit.
 void MainPage::FitCountCaption(form::ControlId id) const {
-    val label = Control(id);
-    const double needed = label["scrollWidth"].as<double>();
-    const double room = label["clientWidth"].as<double>();
+    const std::string label = form::web::ElementId(id);
+    const double needed = form::web::Number(label, "scrollWidth");
+    const double room = form::web::Number(label, "clientWidth");
     if (needed <= room) return;
     const double fitting = std::floor(form::web::FontPixels(form::kWindowProps) * room / needed);
-    label["style"].set("fontSize", std::to_string(std::max(1, static_cast<int>(fitting))) + "px");
+    form::web::SetStyle(label, "fontSize",
+                        std::to_string(std::max(1, static_cast<int>(fitting))) + "px");
 }

@@ -1,0 +1,96 @@
+#include "PageElements.h"
+
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
+
+#include <cstdlib>
+#include <memory>
+
+// clang-format off
+EM_JS(void, JsBuildForm, (const char* back, const char* style, const char* markup), {
+    document.body.style.backgroundColor = UTF8ToString(back);
+    var form = document.createElement("div");
+    form.className = "form";
+    form.style.cssText = UTF8ToString(style);
+    form.innerHTML = UTF8ToString(markup);
+    document.body.appendChild(form);
+});
+
+EM_JS(void, JsSetProperty, (const char* id, const char* property, int on), {
+    document.getElementById(UTF8ToString(id))[UTF8ToString(property)] = !!on;
+});
+
+EM_JS(void, JsSetText, (const char* id, const char* property, const char* text), {
+    document.getElementById(UTF8ToString(id))[UTF8ToString(property)] = UTF8ToString(text);
+});
+
+EM_JS(double, JsNumber, (const char* id, const char* property), {
+    return document.getElementById(UTF8ToString(id))[UTF8ToString(property)];
+});
+
+EM_JS(void, JsSetStyle, (const char* id, const char* property, const char* value), {
+    document.getElementById(UTF8ToString(id)).style[UTF8ToString(property)] = UTF8ToString(value);
+});
+
+// A text read from the page comes back in memory that the caller frees.
+EM_JS(char*, JsText, (const char* id, const char* property), {
+    return allocateUTF8(String(document.getElementById(UTF8ToString(id))[UTF8ToString(property)]));
+});
+
+EM_JS(char*, JsItemText, (const char* id, int index), {
+    var item = document.getElementById(UTF8ToString(id)).options.item(index);
+    return allocateUTF8(item ? item.text : "");
+});
+
+EM_JS(int, JsPageWidth, (), { return document.documentElement.clientWidth; });
+
+EM_JS(void, JsSetFormTransform, (const char* transform), {
+    document.querySelector(".form").style.transform = UTF8ToString(transform);
+});
+// clang-format on
+
+namespace form::web {
+
+namespace {
+
+std::string Taken(char* text) {
+    const std::unique_ptr<char, decltype(&std::free)> owned(text, &std::free);
+    return owned.get();
+}
+
+}  // namespace
+
+void BuildForm(const std::string& pageBack, const std::string& formStyle,
+               const std::string& markup) {
+    JsBuildForm(pageBack.c_str(), formStyle.c_str(), markup.c_str());
+}
+
+void SetFlag(const std::string& id, const char* property, bool on) {
+    JsSetProperty(id.c_str(), property, on);
+}
+
+void SetText(const std::string& id, const char* property, const std::string& text) {
+    JsSetText(id.c_str(), property, text.c_str());
+}
+
+std::string Text(const std::string& id, const char* property) {
+    return Taken(JsText(id.c_str(), property));
+}
+
+double Number(const std::string& id, const char* property) {
+    return JsNumber(id.c_str(), property);
+}
+
+void SetStyle(const std::string& id, const char* property, const std::string& value) {
+    JsSetStyle(id.c_str(), property, value.c_str());
+}
+
+std::string ItemText(const std::string& id, int index) {
+    return Taken(JsItemText(id.c_str(), index));
+}
+
+int PageWidth() { return JsPageWidth(); }
+
+void SetFormTransform(const std::string& transform) { JsSetFormTransform(transform.c_str()); }
+
+}  // namespace form::web
