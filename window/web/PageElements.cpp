@@ -32,14 +32,16 @@ EM_JS(void, JsSetStyle, (const char* id, const char* property, const char* value
     document.getElementById(UTF8ToString(id)).style[UTF8ToString(property)] = UTF8ToString(value);
 });
 
-// A text read from the page comes back in memory that the caller frees.
-EM_JS(char*, JsText, (const char* id, const char* property), {
-    return allocateUTF8(String(document.getElementById(UTF8ToString(id))[UTF8ToString(property)]));
-});
-
-EM_JS(char*, JsItemText, (const char* id, int index), {
-    var item = document.getElementById(UTF8ToString(id)).options.item(index);
-    return allocateUTF8(item ? item.text : "");
+// A text read from the page, the element's own or that of an item of its
+// list, comes back in memory that the caller frees.
+EM_JS(char*, JsText, (const char* id, int item, const char* property), {
+    var element = document.getElementById(UTF8ToString(id));
+    if (item >= 0) element = element.options.item(item);
+    var bytes = new TextEncoder().encode(element ? element[UTF8ToString(property)] : "");
+    var text = _malloc(bytes.length + 1);
+    HEAPU8.set(bytes, text);
+    HEAPU8[text + bytes.length] = 0;
+    return text;
 });
 
 EM_JS(int, JsPageWidth, (), { return document.documentElement.clientWidth; });
@@ -74,7 +76,7 @@ void SetText(const std::string& id, const char* property, const std::string& tex
 }
 
 std::string Text(const std::string& id, const char* property) {
-    return Taken(JsText(id.c_str(), property));
+    return Taken(JsText(id.c_str(), -1, property));
 }
 
 double Number(const std::string& id, const char* property) {
@@ -86,7 +88,7 @@ void SetStyle(const std::string& id, const char* property, const std::string& va
 }
 
 std::string ItemText(const std::string& id, int index) {
-    return Taken(JsItemText(id.c_str(), index));
+    return Taken(JsText(id.c_str(), index, "text"));
 }
 
 int PageWidth() { return JsPageWidth(); }
