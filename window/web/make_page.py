@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Put the compiled quiz, its icon and its title into the page shell: one HTML file.
+"""Put the compiled quiz, its WebAssembly, its icon and its title into the page shell:
+one HTML file.
 
-Usage: make_page.py SHELL.html QUIZ.js ICON.png OUT.html TITLE-COMMAND...
+Usage: make_page.py SHELL.html QUIZ.js QUIZ.wasm ICON.png OUT.html TITLE-COMMAND...
 TITLE-COMMAND prints the title as one line.
 """
 import base64
@@ -11,8 +12,8 @@ import sys
 
 
 def main():
-    shell_path, script_path, icon_path, out_path = sys.argv[1:5]
-    title = subprocess.run(sys.argv[5:], check=True, capture_output=True, text=True).stdout
+    shell_path, script_path, wasm_path, icon_path, out_path = sys.argv[1:6]
+    title = subprocess.run(sys.argv[6:], check=True, capture_output=True, text=True).stdout
     title = title.removesuffix("\n")
     with open(shell_path, encoding="utf-8") as f:
         page = f.read()
@@ -21,10 +22,12 @@ def main():
     # The script ends at the first "</script" whatever surrounds it.
     if "</script" in script.lower():
         sys.exit(f"{script_path} holds </script and cannot be inlined")
+    with open(wasm_path, "rb") as f:
+        wasm = base64.b64encode(f.read()).decode("ascii")
     with open(icon_path, "rb") as f:
         icon = "data:image/png;base64," + base64.b64encode(f.read()).decode("ascii")
     for marker, text in (("/*QUIZ_TITLE*/", html.escape(title)), ("/*QUIZ_ICON*/", icon),
-                         ("/*QUIZ_SCRIPT*/", script)):
+                         ("/*QUIZ_WASM*/", wasm), ("/*QUIZ_SCRIPT*/", script)):
         if page.count(marker) != 1:
             sys.exit(f"{shell_path} must hold {marker} once")
         page = page.replace(marker, text)
