@@ -85,7 +85,6 @@ inline constexpr ControlId Frame1(int i) { return {"Frame1", i}; }
 inline constexpr ControlId Label1(int i) { return {"Label1", i}; }
 inline constexpr ControlId Text1(int i) { return {"Text1", i}; }
 inline constexpr ControlId Command1(int i) { return {"Command1", i}; }
-inline constexpr ControlId kList1{"List1", -1};
 
 // The controls by what they do, for every layer, probe and test that reaches
 // one of them.
@@ -94,7 +93,7 @@ inline constexpr ControlId kFeedbackBox = Text1(0);
 inline constexpr ControlId kQuotationBox = Text1(1);
 inline constexpr ControlId kRightCount = Label1(1);
 inline constexpr ControlId kWrongCount = Label1(2);
-inline constexpr ControlId kExplanationList = kList1;
+inline constexpr ControlId kExplanationList{"List1", -1};
 
 // Indexes of the two push buttons that the quiz answers.
 inline constexpr int kCheckButton = 0;
@@ -205,11 +204,6 @@ constexpr std::size_t RowOf(ControlId id) {
     for (std::size_t n = 0; n < kControls.size(); ++n)
         if (kControls[n].id == id) return n;
     return kControls.size();
-}
-
-constexpr const Control* Find(ControlId id) {
-    const std::size_t row = RowOf(id);
-    return row < kControls.size() ? &kControls[row] : nullptr;
 }
 
 // A name the table lacks is a fault of the caller: it does not compile in a

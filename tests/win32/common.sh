@@ -70,6 +70,14 @@ cleanup() {
   if [ -n "$work" ]; then rm -rf "$work"; fi
 }
 
+# A fresh Wine prefix of the given kind (win32 or win64) in the scratch
+# folder; Wine installs no browser engines into it and no menu entries here.
+new_prefix() {
+  export WINEPREFIX=$work/prefix WINEARCH=$1 WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  setup wineboot "$WINE" wineboot.exe -i
+}
+
 # The test's virtual screen, of size SCREEN; a failure is a failed setup step.
 start_wine_screen() {
   start_screen "$SCREEN" 2>"$logs/xvfb.log" || setup_failed Xvfb "$logs/xvfb.log"

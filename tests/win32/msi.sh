@@ -82,10 +82,8 @@ check_tables() {
 # --- Wine ---------------------------------------------------------------------
 
 make_prefix() {
-  export WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all
   # No menu entries on this machine for the shortcuts made in the prefix.
-  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-  setup wineboot "$WINE" wineboot.exe -i
+  new_prefix win64
   setup wineserver wineserver -w
   # Wine finishes setting up the prefix (its virtual input devices, the
   # desktop's colours) the first time a program starts on it; removing the

@@ -118,9 +118,7 @@ REG
 # A fresh prefix of the chosen kind. Debian's Wine finds its own Tahoma and
 # Marlett only in the prefix.
 make_prefix() {
-  export WINEPREFIX=$work/prefix WINEARCH=$wine_arch WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-  setup wineboot "$WINE" wineboot.exe -i
+  new_prefix "$wine_arch"
   [ -d "$WINEPREFIX/drive_c/windows/Fonts" ] ||
     setup_failed "prefix (no drive_c/windows/Fonts)" "$logs/wineboot.log"
   setup fonts cp /usr/share/wine/fonts/{tahoma,tahomabd,marlett}.ttf \
