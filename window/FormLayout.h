@@ -35,6 +35,13 @@ struct ControlId {
 
 inline constexpr ControlId kWindow{};
 
+// "Option1_3" for Option1(3), "List1" for List1: a control's name as every
+// edition names its widget or element, and as the tests report it.
+inline std::string NameOf(ControlId id) {
+    std::string name(id.name);
+    return id.index < 0 ? name : name + '_' + std::to_string(id.index);
+}
+
 enum class Kind { Label, Frame, OptionButton, PushButton, TextBox, ListBox };
 
 struct Control {

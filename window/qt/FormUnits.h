@@ -31,4 +31,10 @@ inline QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The form's texts use CR LF; a plain text box shows a line break as LF.
+inline QString ToBoxText(std::string_view text) { return ToQString(text).replace("\r\n", "\n"); }
+inline std::string FromBoxText(const QString& text) {
+    return QString(text).replace('\n', "\r\n").toStdString();
+}
+
 }  // namespace form::qt

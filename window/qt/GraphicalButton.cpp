@@ -2,6 +2,7 @@
 
 #include <qdrawutil.h>
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -29,5 +30,18 @@ void GraphicalButton::paintEvent(QPaintEvent* /*event*/) {
         option.rect = rect().adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset);
         option.backgroundColor = face.color();
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void GraphicalButton::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            event->ignore();
+            break;
+        default:
+            QPushButton::keyPressEvent(event);
     }
 }

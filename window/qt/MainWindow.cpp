@@ -5,10 +5,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QSignalBlocker>
 #include <QStyle>
-#include <algorithm>
-#include <vector>
 
 #include "Announcer.h"
 #include "FittingLabel.h"
@@ -17,22 +14,12 @@
 #include "GraphicalButton.h"
 #include "OptionButton.h"
 #include "hamburger.xpm"
+#include "window/TabStops.h"
 
 using form::Kind;
 using form::qt::ToQString;
 
 namespace {
-
-// The form's texts use CR LF; a plain text box shows a line break as LF.
-QString ToBoxText(std::string_view text) { return ToQString(text).replace("\r\n", "\n"); }
-std::string FromBoxText(const QString& text) {
-    return QString(text).replace('\n', "\r\n").toStdString();
-}
-
-QString ObjectName(form::ControlId id) {
-    const QString name = ToQString(id.name);
-    return id.index < 0 ? name : name + '_' + QString::number(id.index);
-}
 
 void SetBackColor(QWidget* widget, QPalette::ColorRole role, const form::Rgb& rgb) {
     QPalette palette = widget->palette();
@@ -41,7 +28,7 @@ void SetBackColor(QWidget* widget, QPalette::ColorRole role, const form::Rgb& rg
 }
 
 QWidget* CreateTextBox(const form::Control& row, QWidget* parent) {
-    auto* box = new QPlainTextEdit(ToBoxText(row.text), parent);
+    auto* box = new QPlainTextEdit(form::qt::ToBoxText(row.text), parent);
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setTabChangesFocus(true);
@@ -73,11 +60,10 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), announcer_(new Announ
                                         screen->availableGeometry()));
 
     BuildControls();
-    ApplyTabOrder();
     Wire();
     // The load step: the counts read zero before the window is first shown.
-    state_.ResetQuiz();
-    FeedbackBox()->setFocus();
+    quiz_.Load();
+    Control(form::NextTabStop(form::kWindow, false, *this))->setFocus();
 }
 
 void MainWindow::BuildControls() {
@@ -85,7 +71,7 @@ void MainWindow::BuildControls() {
         const form::Control& row = form::kControls[n];
         QWidget* parent = row.container == form::kWindow ? this : Control(row.container);
         QWidget* widget = CreateControl(row, parent);
-        widget->setObjectName(ObjectName(row.id));
+        widget->setObjectName(ToQString(form::NameOf(row.id)));
         widget->setGeometry(form::qt::ToRect(row.rect));
         widget->setVisible(row.visible);
         if (!row.accessibleName.empty()) widget->setAccessibleName(ToQString(row.accessibleName));
@@ -125,70 +111,50 @@ QWidget* MainWindow::CreateControl(const form::Control& row, QWidget* parent) {
     return widget;
 }
 
-void MainWindow::ApplyTabOrder() {
-    QWidget* previous = nullptr;
-    for (const form::Control* row : form::kTabOrder) {
-        QWidget* widget = Control(row->id);
-        if (widget->focusPolicy() == Qt::NoFocus) continue;
-        if (previous) setTabOrder(previous, widget);
-        previous = widget;
-    }
-}
-
-// The toolkit gives the Tab key to one button of an exclusive group only, the
-// one last focused. Once that button is disabled the whole group would drop out
-// of the Tab order, so the stop moves to the group's checked button, else its
-// focused one, else its first enabled one in tab order.
-void MainWindow::KeepGroupReachable(form::ControlId frame) {
-    std::vector<QAbstractButton*> group;
-    for (const form::Control* row : form::kTabOrder)
-        if (row->container == frame)
-            group.push_back(static_cast<QAbstractButton*>(Control(row->id)));
-    auto enabledWhere = [&group](auto pred) {
-        const auto it = std::find_if(group.begin(), group.end(), [pred](QAbstractButton* b) {
-            return b->isEnabled() && pred(b);
-        });
-        return it == group.end() ? nullptr : *it;
-    };
-    QAbstractButton* stop = enabledWhere([](QAbstractButton* b) { return b->isChecked(); });
-    if (!stop) stop = enabledWhere([](QAbstractButton* b) { return b->hasFocus(); });
-    if (!stop) stop = enabledWhere([](QAbstractButton*) { return true; });
-    for (QAbstractButton* b : group) {
-        const int policy =
-            b == stop ? b->focusPolicy() | Qt::TabFocus : b->focusPolicy() & ~Qt::TabFocus;
-        b->setFocusPolicy(static_cast<Qt::FocusPolicy>(policy));
-    }
-}
-
 // A pick is a button becoming checked, whether by mouse, keyboard or an
 // assistive technology; the quiz itself only ever switches buttons off.
 void MainWindow::Wire() {
-    for (int i = 0; i < quiz::kPairCount; ++i) {
-        const auto pair = static_cast<quiz::PairIndex>(i);
-        connect(Option1(i), &QAbstractButton::toggled, this, [this, pair](bool checked) {
-            if (checked) state_.PickName(pair);
-        });
-        connect(Option2(i), &QAbstractButton::toggled, this, [this, pair](bool checked) {
-            if (checked) state_.PickPlace(pair);
-        });
+    for (const form::Control& row : form::kControls) {
+        const form::ControlId id = row.id;
+        if (row.kind == Kind::OptionButton) {
+            auto* button = static_cast<OptionButton*>(Control(id));
+            connect(button, &QAbstractButton::toggled, this, [this, id](bool checked) {
+                if (checked) Press(id);
+            });
+            connect(button, &OptionButton::ArrowPressed, this,
+                    [this, id](form::Arrow arrow) { MoveByArrow(id, arrow); });
+        } else if (row.kind == Kind::PushButton) {
+            connect(static_cast<QAbstractButton*>(Control(id)), &QAbstractButton::clicked, this,
+                    [this, id] { Press(id); });
+        }
     }
-    connect(Command1(form::kCheckButton), &QAbstractButton::clicked, this,
-            [this] { Announce(&quiz::QuizState::Check); });
-    connect(Command1(form::kClearButton), &QAbstractButton::clicked, this,
-            [this] { Announce(&quiz::QuizState::Clear); });
 }
 
-// Takes one step of the quiz and tells a screen reader what it changed away
-// from the focus: the message, which is new at every step even when its text
-// is not, and each count whose caption changed.
-void MainWindow::Announce(void (quiz::QuizState::*step)()) {
-    const QString right = RightCount()->text();
-    const QString wrong = WrongCount()->text();
-    (state_.*step)();
-    QStringList message{FeedbackBox()->toPlainText().simplified()};
-    if (RightCount()->text() != right) message << RightCount()->text();
-    if (WrongCount()->text() != wrong) message << WrongCount()->text();
-    announcer_->Say(message.join(' '));
+void MainWindow::Press(form::ControlId control) {
+    const std::string told = quiz_.Press(control);
+    if (!told.empty()) announcer_->Say(QString::fromStdString(told));
+}
+
+// The arrow focuses the button it moves to and checks it, which picks.
+void MainWindow::MoveByArrow(form::ControlId from, form::Arrow arrow) {
+    auto* target = static_cast<QAbstractButton*>(Control(form::ArrowTarget(from, arrow, *this)));
+    target->setFocus(Qt::TabFocusReason);
+    if (!target->isChecked()) target->click();
+}
+
+// Tab and Shift+Tab, and a focused control that is disabled, ask the window
+// where the focus goes next.
+bool MainWindow::focusNextPrevChild(bool next) {
+    const form::ControlId to = form::NextTabStop(IdOf(focusWidget()), !next, *this);
+    if (to == form::kWindow) return false;
+    Control(to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+form::ControlId MainWindow::IdOf(const QWidget* widget) const {
+    for (std::size_t n = 0; n < controls_.size(); ++n)
+        if (controls_[n] == widget) return form::kControls[n].id;
+    return form::kWindow;
 }
 
 QWidget* MainWindow::Control(form::ControlId id) const { return controls_.at(form::RowOf(id)); }
@@ -209,53 +175,4 @@ QLabel* MainWindow::RightCount() const { return static_cast<QLabel*>(Control(for
 QLabel* MainWindow::WrongCount() const { return static_cast<QLabel*>(Control(form::kWrongCount)); }
 QListWidget* MainWindow::ExplanationList() const {
     return static_cast<QListWidget*>(Control(form::kExplanationList));
-}
-
-namespace {
-
-// An exclusive group refuses to switch off its checked button; lifting the
-// exclusivity for that one call lets the quiz clear it.
-void SwitchOff(QRadioButton* button) {
-    button->setAutoExclusive(false);
-    button->setChecked(false);
-    button->setAutoExclusive(true);
-}
-
-// Only the user makes picks: a change made by the quiz raises none.
-void SetChecked(QRadioButton* button, bool on) {
-    const QSignalBlocker quiet(button);
-    if (on)
-        button->setChecked(true);
-    else
-        SwitchOff(button);
-}
-
-}  // namespace
-
-void MainWindow::SetNameChecked(quiz::PairIndex i, bool on) { SetChecked(Option1(i), on); }
-void MainWindow::SetPlaceChecked(quiz::PairIndex i, bool on) { SetChecked(Option2(i), on); }
-void MainWindow::SetNameEnabled(quiz::PairIndex i, bool on) {
-    Option1(i)->setEnabled(on);
-    KeepGroupReachable(form::At(form::Option1(i)).container);
-}
-void MainWindow::SetPlaceEnabled(quiz::PairIndex i, bool on) {
-    Option2(i)->setEnabled(on);
-    KeepGroupReachable(form::At(form::Option2(i)).container);
-}
-
-std::string MainWindow::GetFeedback() const { return FromBoxText(FeedbackBox()->toPlainText()); }
-void MainWindow::SetFeedback(const std::string& text) {
-    FeedbackBox()->setPlainText(ToBoxText(text));
-}
-
-std::string MainWindow::GetExplanation(quiz::PairIndex i) const {
-    const QListWidgetItem* item = ExplanationList()->item(i);
-    return item ? item->text().toStdString() : std::string();
-}
-
-void MainWindow::SetRightCaption(const std::string& text) {
-    RightCount()->setText(QString::fromStdString(text));
-}
-void MainWindow::SetWrongCaption(const std::string& text) {
-    WrongCount()->setText(QString::fromStdString(text));
 }

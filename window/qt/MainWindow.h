@@ -3,9 +3,11 @@
 #include <QWidget>
 #include <array>
 
-#include "quiz/QuizState.h"
 #include "quiz/QuizView.h"
+#include "window/ArrowKeys.h"
 #include "window/FormLayout.h"
+#include "window/FormQuiz.h"
+#include "window/OptionStates.h"
 
 class Announcer;
 class QAbstractButton;
@@ -14,9 +16,10 @@ class QListWidget;
 class QPlainTextEdit;
 class QRadioButton;
 
-// The quiz's one window: built from the form table, it owns the quiz state
-// and is its view. Each event of a control is one call into the quiz.
-class MainWindow final : public QWidget, private quiz::QuizView {
+// The quiz's one window: built from the form table, it owns the quiz and is
+// its view. Each event of a control is one press of the quiz; where Tab and
+// the arrow keys go, the editions' shared rules say.
+class MainWindow final : public QWidget, private quiz::QuizView, private form::OptionStates {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
@@ -31,15 +34,18 @@ public:
     [[nodiscard]] QLabel* WrongCount() const;
     [[nodiscard]] QListWidget* ExplanationList() const;
 
-    [[nodiscard]] const quiz::QuizState& State() const { return state_; }
+    [[nodiscard]] const quiz::QuizState& State() const { return quiz_.State(); }
+
+protected:
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void BuildControls();
     QWidget* CreateControl(const form::Control& row, QWidget* parent);
-    void ApplyTabOrder();
-    void KeepGroupReachable(form::ControlId frame);
     void Wire();
-    void Announce(void (quiz::QuizState::*step)());
+    void Press(form::ControlId control);
+    void MoveByArrow(form::ControlId from, form::Arrow arrow);
+    [[nodiscard]] form::ControlId IdOf(const QWidget* widget) const;
 
     // The quiz's view of the window.
     void SetNameChecked(quiz::PairIndex i, bool on) override;
@@ -52,7 +58,10 @@ private:
     void SetRightCaption(const std::string& text) override;
     void SetWrongCaption(const std::string& text) override;
 
+    // What the rules read of the option buttons.
+    [[nodiscard]] form::OptionState Of(form::ControlId option) const override;
+
     std::array<QWidget*, form::kControls.size()> controls_{};
     Announcer* announcer_;
-    quiz::QuizState state_{*this};
+    form::FormQuiz quiz_{*this};
 };

@@ -1,6 +1,5 @@
 #include "OptionButton.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -37,20 +36,21 @@ void OptionButton::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
-// The toolkit moves the focus along the group but checks the next button only
-// when this one was checked; a pupil expects the arrow to pick either way.
 void OptionButton::keyPressEvent(QKeyEvent* event) {
-    QRadioButton::keyPressEvent(event);
     switch (event->key()) {
         case Qt::Key_Up:
+            emit ArrowPressed(form::Arrow::Up);
+            break;
         case Qt::Key_Down:
+            emit ArrowPressed(form::Arrow::Down);
+            break;
         case Qt::Key_Left:
+            emit ArrowPressed(form::Arrow::Left);
+            break;
         case Qt::Key_Right:
-            if (auto* next = qobject_cast<OptionButton*>(QApplication::focusWidget());
-                next && next != this && !next->isChecked())
-                next->click();
+            emit ArrowPressed(form::Arrow::Right);
             break;
         default:
-            break;
+            QRadioButton::keyPressEvent(event);
     }
 }

@@ -23,11 +23,7 @@ inline std::string CssFontFamily(const Window& w) {
 
 inline constexpr int FontPixels(const Window& w) { return ToPixels(w.fontPoints * kTwipsPerPoint); }
 
-// "Option1_3" for Option1(3), "List1" for List1: the control's name as the
-// form gives it, usable as an element id.
-inline std::string ElementId(ControlId id) {
-    std::string name(id.name);
-    return id.index < 0 ? name : name + '_' + std::to_string(id.index);
-}
+// The element id of a control: its name as the form gives it.
+inline std::string ElementId(ControlId id) { return NameOf(id); }
 
 }  // namespace form::web
