@@ -24,4 +24,10 @@ protected:
     OptionStates& operator=(const OptionStates&) = default;
 };
 
+// The buttons as the window is first shown: none checked, all enabled.
+class StartOptions final : public OptionStates {
+public:
+    [[nodiscard]] OptionState Of(ControlId /*option*/) const override { return {}; }
+};
+
 }  // namespace form

@@ -45,19 +45,27 @@ void Model::SetPlaceChecked(quiz::PairIndex i, bool on) { Option(form::Option2(i
 void Model::SetNameEnabled(quiz::PairIndex i, bool on) { Option(form::Option1(i)).enabled = on; }
 void Model::SetPlaceEnabled(quiz::PairIndex i, bool on) { Option(form::Option2(i)).enabled = on; }
 
-void Model::Play(const Action& action) {
+ControlId ClickTarget(const Action& action) {
     switch (action.verb) {
         case Verb::Name:
-            return Click(OnRow(form::Frame1(0), action.row));
+            return OnRow(form::Frame1(0), action.row);
         case Verb::Place:
-            return Click(OnRow(form::Frame1(1), action.row));
+            return OnRow(form::Frame1(1), action.row);
         case Verb::Check:
-            return Click(form::Command1(form::kCheckButton));
+            return form::Command1(form::kCheckButton);
         case Verb::Clear:
-            return Click(form::Command1(form::kClearButton));
+            return form::Command1(form::kClearButton);
         default:
-            return Key(action.verb);
+            return form::kWindow;
     }
+}
+
+void Model::Play(const Action& action) {
+    const ControlId target = ClickTarget(action);
+    if (target == form::kWindow)
+        Key(action.verb);
+    else
+        Click(target);
 }
 
 void Model::Click(ControlId control) {

@@ -43,6 +43,9 @@ struct Action {
 // The seed of the random run: QUIZ_SEED, else the fixed one CI plays.
 [[nodiscard]] std::uint32_t Seed();
 
+// How long the random run is that every edition plays.
+inline constexpr int kRandomRunLength = 300;
+
 // A random scenario of `length` actions, the same for a seed on every
 // platform. It never tabs past either end of the Tab order: a browser leaves
 // the page there for its own controls, where the desktop editions wrap round.

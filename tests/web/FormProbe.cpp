@@ -1,12 +1,11 @@
 // Prints, as JSON, what the browser test must find on the page: the form
-// table (in window pixels), the caption and the quiz's own texts. The test
-// reads them from here so that no text of the quiz is written twice.
+// table (in window pixels) and the caption. The test reads them from here so
+// that no text of the table is written twice.
 #include <cstdio>
 #include <string>
 #include <string_view>
 #include <utility>
 
-#include "quiz/QuizTexts.h"
 #include "window/FormLayout.h"
 #include "window/web/FormUnits.h"
 
@@ -54,9 +53,7 @@ std::string NamedJson() {
     const std::pair<std::string_view, form::ControlId> named[] = {
         {"feedbackBox", form::kFeedbackBox},
         {"rightCount", form::kRightCount},
-        {"wrongCount", form::kWrongCount},
-        {"check", form::Command1(form::kCheckButton)},
-        {"clear", form::Command1(form::kClearButton)}};
+        {"wrongCount", form::kWrongCount}};
     std::string out;
     for (const auto& [what, id] : named)
         out += (out.empty() ? "{" : ", ") + Json(what) + ": " + Json(form::web::ElementId(id));
@@ -66,18 +63,12 @@ std::string NamedJson() {
 }  // namespace
 
 int main() {
-    namespace text = quiz::text;
     const form::Window& w = form::kWindowProps;
-    std::string out =
-        "{\"caption\": " + Json(form::WindowCaption()) +
-        ", \"width\": " + std::to_string(form::ToPixels(w.clientWidth)) +
-        ", \"height\": " + std::to_string(form::ToPixels(w.clientHeight)) +
-        ", \"back\": " + Json(w.back) + ", \"font\": " + Json(w.fontFamily) +
-        ", \"texts\": {\"lineBreak\": " + Json(text::LineBreak) +
-        ", \"right\": " + Json(text::RightVerdict) + ", \"wrong\": " + Json(text::WrongVerdict) +
-        ", \"prompt\": " + Json(text::Prompt) + ", \"rightPrefix\": " + Json(text::RightPrefix) +
-        ", \"wrongPrefix\": " + Json(text::WrongPrefix) + "}, \"named\": " + NamedJson() +
-        ", \"controls\": [";
+    std::string out = "{\"caption\": " + Json(form::WindowCaption()) +
+                      ", \"width\": " + std::to_string(form::ToPixels(w.clientWidth)) +
+                      ", \"height\": " + std::to_string(form::ToPixels(w.clientHeight)) +
+                      ", \"back\": " + Json(w.back) + ", \"font\": " + Json(w.fontFamily) +
+                      ", \"named\": " + NamedJson() + ", \"controls\": [";
     for (const form::Control& c : form::kControls)
         out += Json(c) + (&c == &form::kControls.back() ? "" : ", ");
     std::puts((out + "]}").c_str());

@@ -16,6 +16,15 @@ BUILD_DIR=build/web
 install_missing "${TEST_PACKAGES[@]}"
 
 node "$BUILD_DIR/tests/web/form_probe.js" >"$BUILD_DIR/form.json"
+# The shared game and the random run, with what each step must show.
+scenario_tool=$BUILD_DIR/tests/scenario/scenario_tool.js
+node "$scenario_tool" random >"$BUILD_DIR/random.txt"
+head -n 1 "$BUILD_DIR/random.txt"
+for run in tests/scenario/game.txt "$BUILD_DIR/random.txt"; do
+  node "$scenario_tool" expect "$run" >"$BUILD_DIR/$(basename "$run" .txt).jsonl"
+done
+export QUIZ_OBSERVATIONS_DIR=${QUIZ_OBSERVATIONS_DIR:-$PWD/build/observations}
+mkdir -p "$QUIZ_OBSERVATIONS_DIR"
 # Debian's Python: it is the one that has Debian's selenium.
 /usr/bin/python3 tests/web/web_test.py "$BUILD_DIR/window/web/revolutions-quiz.html" \
-  "$BUILD_DIR/form.json" "$BUILD_DIR"
+  "$BUILD_DIR/form.json" "$BUILD_DIR" "$BUILD_DIR/game.jsonl" "$BUILD_DIR/random.jsonl"

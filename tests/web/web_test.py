@@ -1,13 +1,18 @@
 #!/usr/bin/python3
 """The browser page in headless Chromium, met as a pupil and a screen reader meet it.
 
-Usage: web_test.py PAGE.html FORM.json OUT_DIR
+Usage: web_test.py PAGE.html FORM.json OUT_DIR RUN.jsonl...
 
-FORM.json is the form probe's print of the table and the quiz's texts; every
-expected caption, place and colour comes from there. Input is real (WebDriver
-actions and the DevTools protocol's touch events); the page is read as it is
-shown (visible text, computed styles, boxes) and through the accessibility
-tree. Screenshots at 100 % and at phone width go to OUT_DIR.
+FORM.json is the form probe's print of the table; every expected caption,
+place and colour comes from there. Each RUN.jsonl is a scenario as the
+scenario tool prints it: each step's action, the control it clicks and what
+the page must then show, from the real quiz and the editions' shared rules.
+Input is real (WebDriver actions and the DevTools protocol's touch events);
+the page is read as it is shown (visible text, computed styles, boxes) and
+through the accessibility tree. Screenshots at 100 % and at phone width, and
+what the page showed at each step of each run (RUN-web.jsonl, for the
+comparison of all editions), go to OUT_DIR, the latter to
+QUIZ_OBSERVATIONS_DIR where that is set.
 """
 import json
 import os
@@ -21,18 +26,24 @@ from selenium.webdriver.common.keys import Keys
 from chromium import DESKTOP, Chromium
 
 PHONE = {"width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True}
-# The scenario names these two by what they do; the probe gives their ids.
-CHECK, CLEAR = "check", "clear"
+PLAYED_WITHOUT_FROMBASE64 = 12  # steps of the first run
+KEYS = {"tab": (Keys.TAB,), "shift+tab": (Keys.SHIFT, Keys.TAB), "up": (Keys.ARROW_UP,),
+        "down": (Keys.ARROW_DOWN,), "left": (Keys.ARROW_LEFT,), "right": (Keys.ARROW_RIGHT,),
+        "space": (Keys.SPACE,), "enter": (Keys.ENTER,), "escape": (Keys.ESCAPE,)}
 
-# What the page shows, read in one go: picks, finished pairs, message, counts.
+# What a pupil meets, read in one go, as every edition's driver reads it: the
+# message box with CR LF, the counts, the checked and disabled option buttons,
+# the focus and what the live region told last.
 READ_STATE = """
 const radios = [...document.querySelectorAll('input[type=radio]')];
 const named = what => document.getElementById(arguments[0][what]);
-return {checked: radios.filter(r => r.checked).map(r => r.id).sort(),
+const focus = document.activeElement;
+return {feedback: named('feedbackBox').value.replaceAll('\\n', '\\r\\n'),
+        right: named('rightCount').textContent, wrong: named('wrongCount').textContent,
+        checked: radios.filter(r => r.checked).map(r => r.id).sort(),
         disabled: radios.filter(r => r.disabled).map(r => r.id).sort(),
-        feedback: named('feedbackBox').value,
-        announced: document.querySelector('[role=status]').textContent,
-        right: named('rightCount').innerText, wrong: named('wrongCount').innerText};
+        focus: focus && focus !== document.body ? focus.id : '',
+        told: document.querySelector('[role=status]').textContent};
 """
 # Where each control lies in the form, its back colour and its shown caption.
 READ_CONTROLS = """
@@ -70,53 +81,11 @@ def shown(text):
     return text.replace("\r\n", "\n")
 
 
-class Expected:
-    """The page as the scenario says it should be."""
-
-    def __init__(self, form):
-        self.texts = form["texts"]
-        self.checked, self.disabled, self.right, self.wrong = set(), set(), 0, 0
-        self.feedback = shown(next(r["text"] for r in form["controls"]
-                                   if element_id(r) == form["named"]["feedbackBox"]))
-        self.announced = ""
-
-    def click(self, target, verdict):
-        group, t, lb = target.split("_")[0], self.texts, self.texts["lineBreak"]
-        if target.startswith("Option") and target not in self.disabled:
-            self.checked = {c for c in self.checked if not c.startswith(group)} | {target}
-        if verdict == "right":
-            self.disabled |= self.checked
-            self.checked, self.feedback, self.right = set(), t["right"] + lb + lb, self.right + 1
-        elif verdict == "wrong":
-            self.feedback, self.wrong = t["wrong"] + lb, self.wrong + 1
-        elif verdict == "clear":
-            self.checked, self.disabled, self.right, self.wrong = set(), set(), 0, 0
-            self.feedback = t["prompt"]
-        if verdict:
-            self.feedback = self.announced = shown(self.feedback)
-
-    def state(self):
-        return {"checked": sorted(self.checked), "disabled": sorted(self.disabled),
-                "feedback": self.feedback, "announced": self.announced,
-                "right": self.texts["rightPrefix"] + " " + str(self.right),
-                "wrong": self.texts["wrongPrefix"] + " " + str(self.wrong)}
-
-
-# (what is clicked, what Check or Clear then says). The first pair is the
-# overview's example; disabled buttons take no click.
-SCENARIO = [("Option1_9", None), ("Option2_9", None), (CHECK, "right"),
-            ("Option1_0", None), ("Option2_1", None), (CHECK, "wrong"),
-            ("Option1_2", None), ("Option1_9", None), (CHECK, "wrong"),
-            ("Option2_9", None), (CLEAR, "clear")] + [(CHECK, "wrong")] * 10
-WHOLE_GAME = [step for i in range(12)
-              for step in ((f"Option1_{i}", None), (f"Option2_{i}", None), (CHECK, "right"))]
-
-
 class PageTest(Chromium):
-    def __init__(self, page, form, out_dir):
+    def __init__(self, page, form, out_dir, runs):
         super().__init__()
         self.url = "file://" + os.path.abspath(page)
-        self.form, self.out_dir = form, out_dir
+        self.form, self.out_dir, self.runs = form, out_dir, runs
         self.rows = {element_id(r): r for r in form["controls"]}
         self.named = form["named"]
         self.failures = []
@@ -142,22 +111,33 @@ class PageTest(Chromium):
 
     def click(self, element_id):
         """A real click near the far right end of the control's box."""
-        control = self.driver.find_element(By.ID, self.named.get(element_id, element_id))
-        box = control.find_element(By.XPATH, "..") if element_id.startswith("Option") else control
+        control = self.driver.find_element(By.ID, element_id)
+        box = control.find_element(By.XPATH, "..") if control.tag_name == "input" else control
         ActionChains(self.driver).move_to_element_with_offset(
             box, box.size["width"] // 2 - 3, 0).click().perform()
 
     def keys(self, *keys):
-        ActionChains(self.driver).send_keys(*keys).perform()
+        chain = ActionChains(self.driver)
+        for key in keys[:-1]:
+            chain.key_down(key)
+        chain.send_keys(keys[-1])
+        for key in reversed(keys[:-1]):
+            chain.key_up(key)
+        chain.perform()
 
-    def focused(self):
-        return self.driver.execute_script("return document.activeElement.id")
-
-    def play(self, steps, expected, label):
-        for n, (target, verdict) in enumerate(steps):
-            self.click(target)
-            expected.click(target, verdict)
-            self.expect(f"{label} step {n} ({target})", self.state(), expected.state())
+    def play(self, name, steps, log=None):
+        """Each step's action, then what the page shows against what it must."""
+        for step in steps:
+            if step["target"]:
+                self.click(step["target"])
+            elif step["action"]:
+                self.keys(*KEYS[step["action"]])
+            got = self.state()
+            if log:
+                log.write(json.dumps({"step": step["step"], "action": step["action"],
+                                      "observed": got}, ensure_ascii=False) + "\n")
+            self.expect(f"{name} step {step['step']} ({step['action'] or 'start'}), web",
+                        got, step["expected"])
 
     # --- the checks -------------------------------------------------------
     def check_start_state(self):
@@ -171,13 +151,12 @@ class PageTest(Chromium):
                 ("language", "document.documentElement.lang", "bg"),
                 ("font", "getComputedStyle(document.querySelector('.form')).fontFamily"
                  ".split(',')[0].replaceAll('\"', '')", form["font"]),
-                ("focus", "document.activeElement.id", self.named["feedbackBox"]),
                 ("message box scrolled",
                  f"document.getElementById('{self.named['feedbackBox']}').scrollTop", 0)):
             self.expect(what, driver.execute_script("return " + script), wanted)
         self.expect("cut captions", driver.execute_script(READ_CUT_CAPTIONS), [])
         got = driver.execute_script(READ_CONTROLS, list(self.rows))
-        start = Expected(form).state()
+        start = next(iter(self.runs.values()))[0]["expected"]
         counts = {self.named["rightCount"]: start["right"],
                   self.named["wrongCount"]: start["wrong"]}
         for element, row in self.rows.items():
@@ -193,70 +172,20 @@ class PageTest(Chromium):
         self.expect("start", self.state(), start)
         driver.save_screenshot(os.path.join(self.out_dir, "web-screenshot.png"))
 
-    def check_mouse_game(self):
-        """Right, wrong, second pick, Clear, then a whole game; a reload starts afresh."""
-        self.load()
-        expected = Expected(self.form)
-        self.play(SCENARIO, expected, "scenario")
-        self.next_frame()
-        self.expect("cut captions with ten wrong",
-                    self.driver.execute_script(READ_CUT_CAPTIONS), [])
-        self.play(WHOLE_GAME, expected, "whole game")
-        self.check_accessibility(expected)
+    def check_scenarios(self):
+        """Each run, step by step as the model says; then a reload starts afresh."""
+        for name, steps in self.runs.items():
+            self.load()
+            logs = os.environ.get("QUIZ_OBSERVATIONS_DIR") or self.out_dir
+            with open(os.path.join(logs, f"{name}-web.jsonl"), "w", encoding="utf-8") as log:
+                self.play(name, steps, log)
+            self.next_frame()
+            self.expect(f"{name}: cut captions at the end",
+                        self.driver.execute_script(READ_CUT_CAPTIONS), [])
+            self.check_accessibility(steps[-1]["expected"])
         self.check_start_state()
 
-    def tab_stops(self, checked=()):
-        """The controls Tab visits: a group once, at its checked button, else at
-        its first one in tab order (none here is a finished pair)."""
-        stops, groups = [], set()
-        for row in sorted(self.rows.values(), key=lambda r: r["tabIndex"]):
-            element, group = element_id(row), (row["container"], row["containerIndex"])
-            if row["kind"] in ("Label", "Frame") or not row["visible"] or group in groups:
-                continue
-            if row["kind"] == "OptionButton":
-                picked = [c for c in checked if c.split("_")[0] == row["name"]]
-                if picked and element not in picked:
-                    continue
-                groups.add(group)
-            stops.append(element)
-        return stops
-
-    def walk_tab_order(self, what, stops):
-        self.driver.execute_script("document.getElementById(arguments[0]).focus()", stops[0])
-        visited = [self.focused()]
-        for _ in stops[1:]:
-            self.keys(Keys.TAB)
-            visited.append(self.focused())
-        self.expect(what, visited, stops)
-
-    def check_keyboard(self):
-        """Tab order, one stop per group; a right pair by keys; arrows skip a finished pair."""
-        self.load()
-        stops = self.tab_stops()
-        self.walk_tab_order("tab order at the start", stops)
-        # From the start, keys only: Tab to the names, Space picks the first;
-        # Tab to the places, arrows to its partner; Tab to Check, Enter.
-        self.load()
-        name_stop, place_stop = stops[1], stops[2]
-        pair = self.rows[name_stop]["index"]
-        place = f"Option2_{pair}"
-        rows_apart = (self.rows[place]["rect"][1] - self.rows[place_stop]["rect"][1]) // \
-            self.rows[place]["rect"][3]
-        arrows = [Keys.ARROW_DOWN if rows_apart > 0 else Keys.ARROW_UP] * abs(rows_apart)
-        self.keys(Keys.TAB, Keys.SPACE, Keys.TAB, *arrows, Keys.TAB, Keys.ENTER)
-        expected = Expected(self.form)
-        for target, verdict in ((name_stop, None), (place, None), (CHECK, "right")):
-            expected.click(target, verdict)
-        self.expect("keyboard pair", self.state(), expected.state())
-        # Up from the finished pair's lower neighbour wraps past the finished one.
-        self.click(f"Option1_{pair + 1}")
-        self.keys(Keys.ARROW_UP)
-        skipped_to = f"Option1_{(pair - 1) % 12}"
-        self.expect("arrow skips a finished pair", (self.focused(), self.state()["checked"]),
-                    (skipped_to, [skipped_to]))
-        self.walk_tab_order("tab order with a pick", self.tab_stops([skipped_to]))
-
-    def check_accessibility(self, expected):
+    def check_accessibility(self, shows):
         """Names, roles and groups as a screen reader gets them; the live region."""
         nodes = self.cdp("Accessibility.getFullAXTree", {})["nodes"]
         by_id = {n["nodeId"]: n for n in nodes}
@@ -293,10 +222,9 @@ class PageTest(Chromium):
             f.writelines(f"{n['role']['value']}: {name(n)!r}\n" for n in named
                          if n["role"]["value"] not in ("generic", "InlineTextBox", "LabelText"))
         texts = {name(n) for n in named if n["role"]["value"] == "StaticText"}
-        state = expected.state()
-        for count in (state["right"], state["wrong"]):
+        for count in (shows["right"], shows["wrong"]):
             self.expect(f"count {count!r} read", count in texts, True)
-        self.expect("verdict read", expected.feedback.strip() in texts, True)
+        self.expect("verdict read", shows["feedback"].strip() in texts, True)
 
     def check_phone(self):
         """At 360 px: fits the width, keeps its proportions, a tap anywhere picks."""
@@ -328,12 +256,13 @@ class PageTest(Chromium):
     def check_nothing_leaves(self):
         """No request but the page itself, no cookie or storage, no console error."""
         # A browser without Uint8Array.fromBase64 decodes the WebAssembly with
-        # atob: the page plays a right pair there too.
+        # atob: the page plays the start of a run there too.
         hidden = self.cdp("Page.addScriptToEvaluateOnNewDocument",
                           {"source": "delete Uint8Array.fromBase64"})
         try:
             self.load()
-            self.play(SCENARIO[:3], Expected(self.form), "without Uint8Array.fromBase64")
+            name, steps = next(iter(self.runs.items()))
+            self.play(f"{name} without Uint8Array.fromBase64", steps[:PLAYED_WITHOUT_FROMBASE64])
         finally:
             self.cdp("Page.removeScriptToEvaluateOnNewDocument", hidden)
         self.load()
@@ -356,14 +285,17 @@ class PageTest(Chromium):
 
 
 def main():
-    page, form_json, out_dir = sys.argv[1:]
+    page, form_json, out_dir, *run_files = sys.argv[1:]
     with open(form_json, encoding="utf-8") as f:
         form = json.load(f)
-    test = PageTest(page, form, out_dir)
+    runs = {}
+    for path in run_files:
+        with open(path, encoding="utf-8") as f:
+            runs[os.path.basename(path).removesuffix(".jsonl")] = [json.loads(line) for line in f]
+    test = PageTest(page, form, out_dir, runs)
     passed = failed = 0
     try:
-        for check in (test.check_mouse_game, test.check_keyboard, test.check_phone,
-                      test.check_nothing_leaves):
+        for check in (test.check_scenarios, test.check_phone, test.check_nothing_leaves):
             test.failures = []
             try:
                 check()

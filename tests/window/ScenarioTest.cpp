@@ -19,8 +19,6 @@ namespace {
 
 using scenario::Verb;
 
-constexpr int kRandomLength = 300;
-
 class ScenarioTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -49,20 +47,11 @@ protected:
             {Verb::Left, Qt::Key_Left, {}},    {Verb::Right, Qt::Key_Right, {}},
             {Verb::Space, Qt::Key_Space, {}},  {Verb::Enter, Qt::Key_Return, {}},
             {Verb::Escape, Qt::Key_Escape, {}}};
-        switch (action.verb) {
-            case Verb::Name:
-                return Click(scenario::OnRow(form::Frame1(0), action.row));
-            case Verb::Place:
-                return Click(scenario::OnRow(form::Frame1(1), action.row));
-            case Verb::Check:
-                return Click(form::Command1(form::kCheckButton));
-            case Verb::Clear:
-                return Click(form::Command1(form::kClearButton));
-            default:
-                for (const auto& k : kKeys)
-                    if (k.verb == action.verb)
-                        QTest::keyClick(QApplication::focusWidget(), k.key, k.modifiers);
-        }
+        const form::ControlId target = scenario::ClickTarget(action);
+        if (!(target == form::kWindow)) return Click(target);
+        for (const auto& k : kKeys)
+            if (k.verb == action.verb)
+                QTest::keyClick(QApplication::focusWidget(), k.key, k.modifiers);
     }
 
     [[nodiscard]] scenario::Observation Observe() const {
@@ -105,9 +94,9 @@ TEST_F(ScenarioTest, SharedGame) {
 
 TEST_F(ScenarioTest, RandomRun) {
     const std::uint32_t seed = scenario::Seed();
-    std::cout << "the random run: seed " << seed << ", " << kRandomLength
+    std::cout << "the random run: seed " << seed << ", " << scenario::kRandomRunLength
               << " actions (QUIZ_SEED=" << seed << " replays it)\n";
-    PlayAndCompare(scenario::RandomScenario(seed, kRandomLength), "random");
+    PlayAndCompare(scenario::RandomScenario(seed, scenario::kRandomRunLength), "random");
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "FormMarkup.h"
 
 #include "FormUnits.h"
+#include "window/OptionStates.h"
+#include "window/TabStops.h"
 
 namespace form::web {
 
@@ -41,12 +43,14 @@ std::string Style(const Control& row) {
     return Attribute("style", css) + (row.visible ? "" : " hidden");
 }
 
-// Positive tab indexes all come before 0, so the table's 0 becomes 1; the
-// first in tab order has the focus at the start.
+// The first in tab order has the focus at the start. Of a group's option
+// buttons only its Tab stop is in the Tab order.
 std::string Focus(const Control& row) {
+    const bool inTabOrder =
+        row.kind != Kind::OptionButton || TabStopOf(row.container, StartOptions{}) == row.id;
     return Attribute("id", ElementId(row.id)) +
-           Attribute("tabindex", std::to_string(row.tabIndex + 1)) +
-           (row.tabIndex == 0 ? " autofocus" : "");
+           Attribute("tabindex", std::to_string(inTabOrder ? TabIndex(row) : -1)) +
+           (NextTabStop(kWindow, false, StartOptions{}) == row.id ? " autofocus" : "");
 }
 
 // The table row of a control that the quiz answers, for its event.

@@ -23,6 +23,9 @@ inline std::string CssFontFamily(const Window& w) {
 
 inline constexpr int FontPixels(const Window& w) { return ToPixels(w.fontPoints * kTwipsPerPoint); }
 
+// Positive tab indexes all come before 0, so the table's 0 becomes 1.
+inline constexpr int TabIndex(const Control& row) { return row.tabIndex + 1; }
+
 // The element id of a control: its name as the form gives it.
 inline std::string ElementId(ControlId id) { return NameOf(id); }
 

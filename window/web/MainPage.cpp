@@ -7,28 +7,50 @@
 #include "FormMarkup.h"
 #include "FormUnits.h"
 #include "PageElements.h"
+#include "window/TabStops.h"
 
 using form::Kind;
 
-// The page's one listener for the quiz's controls. A pick is an option button
+// The page's listeners for the quiz's controls. A pick is an option button
 // becoming checked, by mouse, keyboard, touch or assistive technology: each
 // raises "change", which switching a button off from code never does. A push
-// button raises "click" for the mouse, Space and Enter alike.
+// button raises "click" for the mouse, Space and Enter alike. The arrow keys
+// in a group are the page's own, so that every browser moves alike; their
+// order here is that of form::Arrow. A press on anything but a usable control,
+// a finished pair's button among them, leaves the focus where it was, as on
+// the desktop.
 // clang-format off
 EM_JS(void, ListenToControls, (MainPage* page), {
-    function forward(event) { _QuizPageControl(page, Number(event.target.dataset.row)); }
+    function row(event) { return Number(event.target.dataset.row); }
     var form = document.querySelector(".form");
     form.addEventListener("change", function(event) {
-        if (event.target.type == "radio") forward(event);
+        if (event.target.type == "radio") _QuizPageControl(page, row(event));
     });
     form.addEventListener("click", function(event) {
-        if (event.target.type == "button") forward(event);
+        if (event.target.type == "button") _QuizPageControl(page, row(event));
+    });
+    form.addEventListener("mousedown", function(event) {
+        var option = event.target.closest(".option");
+        var control = option ? option.querySelector("input") :
+                               event.target.closest("button, textarea");
+        if (!control || control.disabled) event.preventDefault();
+    });
+    form.addEventListener("keydown", function(event) {
+        var arrow = ["ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight"].indexOf(event.key);
+        if (arrow < 0 || event.target.type != "radio" || event.altKey || event.ctrlKey ||
+            event.metaKey) return;
+        event.preventDefault();
+        _QuizPageArrow(page, row(event), arrow);
     });
 });
 // clang-format on
 
 extern "C" EMSCRIPTEN_KEEPALIVE void QuizPageControl(MainPage* page, int row) {
     page->OnControl(static_cast<std::size_t>(row));
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void QuizPageArrow(MainPage* page, int row, int arrow) {
+    page->OnArrow(static_cast<std::size_t>(row), static_cast<form::Arrow>(arrow));
 }
 
 namespace {
@@ -43,14 +65,16 @@ std::string FormStyle(const form::Window& w) {
 
 }  // namespace
 
-MainPage::MainPage() {
+MainPage::MainPage()
+    : tabStops_{form::TabStopOf(form::Frame1(0), form::StartOptions{}),
+                form::TabStopOf(form::Frame1(1), form::StartOptions{})} {
     const form::Window& props = form::kWindowProps;
     form::web::BuildForm(form::web::CssColor(props.back), FormStyle(props),
                          form::web::FormMarkup());
     ListenToControls(this);
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_FALSE, ResizeCallback);
     // The load step: the counts read zero before the page is first painted.
-    state_.ResetQuiz();
+    quiz_.Load();
     RequestFrame();
 }
 
@@ -60,18 +84,34 @@ EM_BOOL MainPage::ResizeCallback(int /*type*/, const EmscriptenUiEvent* /*event*
 }
 
 void MainPage::OnControl(std::size_t row) {
-    const form::Control& control = form::kControls.at(row);
-    if (control.kind == Kind::PushButton) {
-        if (control.id == form::Command1(form::kCheckButton)) state_.Check();
-        if (control.id == form::Command1(form::kClearButton)) state_.Clear();
-        return;
+    const std::string told = quiz_.Press(form::kControls.at(row).id);
+    ApplyTabStops();
+    if (!told.empty())
+        form::web::SetText(std::string(form::web::kAnnouncerId), "textContent", told);
+}
+
+void MainPage::OnArrow(std::size_t row, form::Arrow arrow) {
+    const std::string target =
+        form::web::ElementId(form::ArrowTarget(form::kControls.at(row).id, arrow, *this));
+    form::web::Call(target, "focus");
+    // A click checks it and raises the change that picks.
+    if (!form::web::Flag(target, "checked")) form::web::Call(target, "click");
+}
+
+// Each group is one Tab stop: every other button of it is out of the Tab
+// order, so that every browser enters the group at the same button.
+void MainPage::ApplyTabStops() {
+    for (std::size_t frame = 0; frame < tabStops_.size(); ++frame) {
+        form::ControlId& stop = tabStops_[frame];
+        const form::ControlId now = form::TabStopOf(form::Frame1(static_cast<int>(frame)), *this);
+        if (now == stop) continue;
+        if (!(stop == form::kWindow))
+            form::web::SetText(form::web::ElementId(stop), "tabIndex", "-1");
+        if (!(now == form::kWindow))
+            form::web::SetText(form::web::ElementId(now), "tabIndex",
+                               std::to_string(form::web::TabIndex(form::At(now))));
+        stop = now;
     }
-    if (control.kind != Kind::OptionButton) return;
-    const auto pair = static_cast<quiz::PairIndex>(control.id.index);
-    if (control.id == form::Option1(control.id.index))
-        state_.PickName(pair);
-    else
-        state_.PickPlace(pair);
 }
 
 void MainPage::RequestFrame() {

@@ -2,17 +2,21 @@
 
 #include <emscripten/html5.h>
 
+#include <array>
 #include <cstddef>
 #include <string>
 
-#include "quiz/QuizState.h"
 #include "quiz/QuizView.h"
+#include "window/ArrowKeys.h"
 #include "window/FormLayout.h"
+#include "window/FormQuiz.h"
+#include "window/OptionStates.h"
 
 // The quiz's one page: built from the form table into the document, it owns
-// the quiz state and is its view. Each event of a control is one call into
-// the quiz. It lives as long as the document.
-class MainPage final : private quiz::QuizView {
+// the quiz and is its view. Each event of a control is one press of the
+// quiz; where Tab and the arrow keys go, the editions' shared rules say. It
+// lives as long as the document.
+class MainPage final : private quiz::QuizView, private form::OptionStates {
 public:
     MainPage();
     MainPage(const MainPage&) = delete;
@@ -21,8 +25,12 @@ public:
     // The event of the control at `row` of the table: a push button pressed,
     // or an option button become checked.
     void OnControl(std::size_t row);
+    // An arrow key on the option button at `row`: the button it leads to is
+    // focused and checked.
+    void OnArrow(std::size_t row, form::Arrow arrow);
 
 private:
+    void ApplyTabStops();
     void RequestFrame();
     void FitToWidth();
     static EM_BOOL ResizeCallback(int type, const EmscriptenUiEvent* event, void* page);
@@ -44,8 +52,13 @@ private:
     void SetCountCaption(form::ControlId id, const std::string& text);
     void FitCountCaption(form::ControlId id) const;
 
+    // What the rules read of the option buttons.
+    [[nodiscard]] form::OptionState Of(form::ControlId option) const override;
+
+    // Each frame's Tab stop as the page has it now.
+    std::array<form::ControlId, 2> tabStops_;
     // Whatever needs the page's layout waits for the next frame, so that
     // building the page forces none.
     bool framePending_ = false;
-    quiz::QuizState state_{*this};
+    form::FormQuiz quiz_{*this};
 };

@@ -1,6 +1,4 @@
 // The quiz's view of the page: each operation is one property of one element.
-#include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "FormMarkup.h"
@@ -8,6 +6,7 @@
 #include "MainPage.h"
 #include "PageElements.h"
 #include "quiz/QuizTexts.h"
+#include "window/FittingFont.h"
 
 namespace {
 
@@ -21,8 +20,6 @@ std::string Replace(std::string text, std::string_view from, std::string_view to
 
 }  // namespace
 
-// The browser keeps each group one Tab stop: its checked button, else its
-// first enabled one in tab order.
 void MainPage::SetChecked(form::ControlId id, bool on) {
     form::web::SetFlag(form::web::ElementId(id), "checked", on);
 }
@@ -44,7 +41,6 @@ std::string MainPage::GetFeedback() const {
 void MainPage::SetFeedback(const std::string& text) {
     const std::string shown = Replace(text, quiz::text::LineBreak, "\n");
     form::web::SetText(form::web::ElementId(form::kFeedbackBox), "value", shown);
-    form::web::SetText(std::string(form::web::kAnnouncerId), "textContent", shown);
 }
 
 std::string MainPage::GetExplanation(quiz::PairIndex i) const {
@@ -66,14 +62,21 @@ void MainPage::SetCountCaption(form::ControlId id, const std::string& text) {
     RequestFrame();
 }
 
-// A caption wider than its label, such as a count that has grown to several
-// digits, is drawn in a font just small enough to fit.
+// A caption too wide for its label is drawn at the size that fits.
 void MainPage::FitCountCaption(form::ControlId id) const {
     const std::string label = form::web::ElementId(id);
-    const double needed = form::web::Number(label, "scrollWidth");
     const double room = form::web::Number(label, "clientWidth");
-    if (needed <= room) return;
-    const double fitting = std::floor(form::web::FontPixels(form::kWindowProps) * room / needed);
+    const auto widthAt = [&label](int pixels) {
+        form::web::SetStyle(label, "fontSize", std::to_string(pixels) + "px");
+        return form::web::Number(label, "scrollWidth");
+    };
+    const int formPixels = form::web::FontPixels(form::kWindowProps);
+    const int fitting = form::FittingPixels(formPixels, room, widthAt);
     form::web::SetStyle(label, "fontSize",
-                        std::to_string(std::max(1, static_cast<int>(fitting))) + "px");
+                        fitting == formPixels ? std::string() : std::to_string(fitting) + "px");
+}
+
+form::OptionState MainPage::Of(form::ControlId option) const {
+    const std::string id = form::web::ElementId(option);
+    return {form::web::Flag(id, "checked"), !form::web::Flag(id, "disabled")};
 }

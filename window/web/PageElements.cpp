@@ -28,6 +28,10 @@ EM_JS(double, JsNumber, (const char* id, const char* property), {
     return document.getElementById(UTF8ToString(id))[UTF8ToString(property)];
 });
 
+EM_JS(void, JsCall, (const char* id, const char* method), {
+    document.getElementById(UTF8ToString(id))[UTF8ToString(method)]();
+});
+
 EM_JS(void, JsSetStyle, (const char* id, const char* property, const char* value), {
     document.getElementById(UTF8ToString(id)).style[UTF8ToString(property)] = UTF8ToString(value);
 });
@@ -82,6 +86,10 @@ std::string Text(const std::string& id, const char* property) {
 double Number(const std::string& id, const char* property) {
     return JsNumber(id.c_str(), property);
 }
+
+bool Flag(const std::string& id, const char* property) { return Number(id, property) != 0; }
+
+void Call(const std::string& id, const char* method) { JsCall(id.c_str(), method); }
 
 void SetStyle(const std::string& id, const char* property, const std::string& value) {
     JsSetStyle(id.c_str(), property, value.c_str());

@@ -19,6 +19,9 @@ void SetFlag(const std::string& id, const char* property, bool on);
 void SetText(const std::string& id, const char* property, const std::string& text);
 std::string Text(const std::string& id, const char* property);
 double Number(const std::string& id, const char* property);
+bool Flag(const std::string& id, const char* property);
+// Calls a method of the element that takes nothing, such as "focus".
+void Call(const std::string& id, const char* method);
 // A property of the element's inline style, such as "fontSize"; an empty
 // value drops it.
 void SetStyle(const std::string& id, const char* property, const std::string& value);
