@@ -96,7 +96,12 @@ TEST_F(ScenarioTest, RandomRun) {
     const std::uint32_t seed = scenario::Seed();
     std::cout << "the random run: seed " << seed << ", " << scenario::kRandomRunLength
               << " actions (QUIZ_SEED=" << seed << " replays it)\n";
+    const QSize size = window.size();
     PlayAndCompare(scenario::RandomScenario(seed, scenario::kRandomRunLength), "random");
+    // Whatever the pupil did, the window keeps its size and hides what it hides.
+    EXPECT_EQ(window.size(), size);
+    for (const form::Control& row : form::kControls)
+        EXPECT_EQ(window.Control(row.id)->isVisible(), row.visible) << form::NameOf(row.id);
 }
 
 }  // namespace
