@@ -41,4 +41,11 @@ ControlId NextTabStop(ControlId from, bool backwards, const OptionStates& option
     return from;
 }
 
+bool TabWraps(ControlId from, bool backwards, const OptionStates& options) {
+    if (from == kWindow) return false;
+    const int at = At(from).tabIndex;
+    const int to = At(NextTabStop(from, backwards, options)).tabIndex;
+    return backwards ? to >= at : to <= at;
+}
+
 }  // namespace form

@@ -17,4 +17,8 @@ namespace form {
 // kWindow, nothing focused, to the first stop (or the last).
 [[nodiscard]] ControlId NextTabStop(ControlId from, bool backwards, const OptionStates& options);
 
+// Whether that step goes round from the last stop to the first (or back).
+// A browser does not: it leaves the page there for its own controls.
+[[nodiscard]] bool TabWraps(ControlId from, bool backwards, const OptionStates& options);
+
 }  // namespace form

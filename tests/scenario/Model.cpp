@@ -121,11 +121,7 @@ void Model::Key(Verb verb) {
     }
 }
 
-bool Model::TabWraps(bool backwards) const {
-    const int from = form::At(focus_).tabIndex;
-    const int to = form::At(form::NextTabStop(focus_, backwards, *this)).tabIndex;
-    return backwards ? to >= from : to <= from;
-}
+bool Model::TabWraps(bool backwards) const { return form::TabWraps(focus_, backwards, *this); }
 
 Observation Model::Observe() const {
     Observation o{feedback_, right_, wrong_, {}, {}, form::NameOf(focus_), told_};

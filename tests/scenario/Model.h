@@ -24,7 +24,7 @@ public:
     void Play(const Action& action);
     [[nodiscard]] Observation Observe() const;
     [[nodiscard]] form::ControlId Focus() const { return focus_; }
-    // Where Tab (or Shift+Tab) would go from the focus; whether it wraps.
+    // Whether Tab (or Shift+Tab) from the focus would wrap round.
     [[nodiscard]] bool TabWraps(bool backwards) const;
 
 private:

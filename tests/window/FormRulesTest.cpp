@@ -65,22 +65,25 @@ TEST(TabStops, TabFollowsTheTabIndexesAndWrapsRound) {
         ControlId from;
         bool backwards;
         ControlId to;
+        bool wraps;
     } cases[] = {
-        {none, form::kWindow, false, form::kFeedbackBox},
-        {none, form::kFeedbackBox, false, Option1(0)},  // past the hidden Text1(1)
-        {none, Option1(0), false, Option2(4)},
-        {none, Option2(4), false, kCheck},  // past the hidden List1
-        {none, kClear, false, form::kFeedbackBox},
-        {none, form::kFeedbackBox, true, kClear},
-        {none, Option2(9), false, kCheck},  // from a button that is not the stop
-        {latePlace, kClear, false, Option2(1)},
-        {latePlace, Option2(1), false, form::kFeedbackBox},
-        {latePlace, Option1(0), false, kCheck},
-        {namesDone, form::kFeedbackBox, false, Option2(4)},
+        {none, form::kWindow, false, form::kFeedbackBox, false},
+        {none, form::kFeedbackBox, false, Option1(0), false},  // past the hidden Text1(1)
+        {none, Option1(0), false, Option2(4), false},
+        {none, Option2(4), false, kCheck, false},  // past the hidden List1
+        {none, kClear, false, form::kFeedbackBox, true},
+        {none, form::kFeedbackBox, true, kClear, true},
+        {none, Option2(9), false, kCheck, false},  // from a button that is not the stop
+        {latePlace, kClear, false, Option2(1), false},
+        {latePlace, Option2(1), false, form::kFeedbackBox, true},
+        {latePlace, Option1(0), false, kCheck, false},
+        {namesDone, form::kFeedbackBox, false, Option2(4), false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(form::NextTabStop(c.from, c.backwards, c.options), c.to)
-            << form::NameOf(c.from) << (c.backwards ? " back" : "");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(form::NameOf(c.from) + (c.backwards ? " back" : ""));
+        EXPECT_EQ(form::NextTabStop(c.from, c.backwards, c.options), c.to);
+        EXPECT_EQ(form::TabWraps(c.from, c.backwards, c.options), c.wraps);
+    }
 }
 
 TEST(ArrowKeys, MoveDownAndUpTheColumnOverFinishedPairsAndWrapRound) {

@@ -43,19 +43,19 @@ std::string Style(const Control& row) {
     return Attribute("style", css) + (row.visible ? "" : " hidden");
 }
 
+// The table row of a control that takes the focus, for its events.
+std::string Row(const Control& row) {
+    return Attribute("data-row", std::to_string(&row - kControls.data()));
+}
+
 // The first in tab order has the focus at the start. Of a group's option
 // buttons only its Tab stop is in the Tab order.
 std::string Focus(const Control& row) {
     const bool inTabOrder =
         row.kind != Kind::OptionButton || TabStopOf(row.container, StartOptions{}) == row.id;
-    return Attribute("id", ElementId(row.id)) +
+    return Attribute("id", ElementId(row.id)) + Row(row) +
            Attribute("tabindex", std::to_string(inTabOrder ? TabIndex(row) : -1)) +
            (NextTabStop(kWindow, false, StartOptions{}) == row.id ? " autofocus" : "");
-}
-
-// The table row of a control that the quiz answers, for its event.
-std::string Row(const Control& row) {
-    return Attribute("data-row", std::to_string(&row - kControls.data()));
 }
 
 std::string Element(std::string_view tag, std::string_view cssClass, const std::string& attributes,
@@ -78,7 +78,7 @@ std::string Frame(const Control& row) {
         // The whole rectangle is the radio's label, so a tap anywhere picks.
         // A reload must start afresh, not with the picks of the last visit.
         const std::string radio = "<input type=\"radio\"" + Attribute("name", ElementId(row.id)) +
-                                  Focus(inside) + Row(inside) + " autocomplete=\"off\">";
+                                  Focus(inside) + " autocomplete=\"off\">";
         content += Element("label", "option", Style(inside), radio + Caption(inside.text));
     }
     return Element("div", "frame",
@@ -97,8 +97,7 @@ std::string ControlMarkup(const Control& row) {
         case Kind::OptionButton:
             return {};  // inside its frame
         case Kind::PushButton:
-            return Element("button", "command",
-                           " type=\"button\"" + Focus(row) + Row(row) + Style(row),
+            return Element("button", "command", " type=\"button\"" + Focus(row) + Style(row),
                            Escaped(row.text));
         case Kind::TextBox:
             return Element(

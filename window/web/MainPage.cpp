@@ -16,9 +16,10 @@ using form::Kind;
 // raises "change", which switching a button off from code never does. A push
 // button raises "click" for the mouse, Space and Enter alike. The arrow keys
 // in a group are the page's own, so that every browser moves alike; their
-// order here is that of form::Arrow. A press on anything but a usable control,
-// a finished pair's button among them, leaves the focus where it was, as on
-// the desktop.
+// order here is that of form::Arrow. So are Tab and Shift+Tab within the
+// page: an engine may pass over a group whose first button is out of the Tab
+// order. A press on anything but a usable control, a finished pair's button
+// among them, leaves the focus where it was, as on the desktop.
 // clang-format off
 EM_JS(void, ListenToControls, (MainPage* page), {
     function row(event) { return Number(event.target.dataset.row); }
@@ -36,17 +37,27 @@ EM_JS(void, ListenToControls, (MainPage* page), {
         if (!control || control.disabled) event.preventDefault();
     });
     form.addEventListener("keydown", function(event) {
+        if (event.altKey || event.ctrlKey || event.metaKey || !event.target.dataset.row) return;
         var arrow = ["ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight"].indexOf(event.key);
-        if (arrow < 0 || event.target.type != "radio" || event.altKey || event.ctrlKey ||
-            event.metaKey) return;
-        event.preventDefault();
-        _QuizPageArrow(page, row(event), arrow);
+        if (arrow >= 0 && event.target.type == "radio") {
+            event.preventDefault();
+            _QuizPageArrow(page, row(event), arrow);
+        } else if (event.key == "Tab") {
+            var to = _QuizPageTab(page, row(event), event.shiftKey);
+            if (to < 0) return;
+            event.preventDefault();
+            form.querySelector('[data-row="' + to + '"]').focus();
+        }
     });
 });
 // clang-format on
 
 extern "C" EMSCRIPTEN_KEEPALIVE void QuizPageControl(MainPage* page, int row) {
     page->OnControl(static_cast<std::size_t>(row));
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE int QuizPageTab(MainPage* page, int row, int backwards) {
+    return page->OnTab(static_cast<std::size_t>(row), backwards != 0);
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE void QuizPageArrow(MainPage* page, int row, int arrow) {
@@ -96,6 +107,12 @@ void MainPage::OnArrow(std::size_t row, form::Arrow arrow) {
     form::web::Call(target, "focus");
     // A click checks it and raises the change that picks.
     if (!form::web::Flag(target, "checked")) form::web::Call(target, "click");
+}
+
+int MainPage::OnTab(std::size_t row, bool backwards) const {
+    const form::ControlId from = form::kControls.at(row).id;
+    if (form::TabWraps(from, backwards, *this)) return -1;
+    return static_cast<int>(form::RowOf(form::NextTabStop(from, backwards, *this)));
 }
 
 // Each group is one Tab stop: every other button of it is out of the Tab

@@ -28,6 +28,9 @@ public:
     // An arrow key on the option button at `row`: the button it leads to is
     // focused and checked.
     void OnArrow(std::size_t row, form::Arrow arrow);
+    // Tab or Shift+Tab on the control at `row`: the row of the control it
+    // goes to, or -1 where the page leaves it to the browser.
+    [[nodiscard]] int OnTab(std::size_t row, bool backwards) const;
 
 private:
     void ApplyTabStops();
