@@ -34,57 +34,19 @@ preset="${QUIZ_PRESET:-default}"
 build_dir="build/$preset"
 program="$build_dir/window/qt/revolutions-quiz"
 
-fail() { echo "quiz.sh: $*" >&2; exit 1; }
-
-# Ends the quiz started on the virtual screen, if it still runs.
-stop_quiz() {
-  if [ -n "${quiz_pid:-}" ] && kill "$quiz_pid" 2>/dev/null; then
-    wait "$quiz_pid" 2>/dev/null || true
-  fi
-  quiz_pid=
-}
-
-# Waits for the visible window of the quiz's process; fails if it ends first.
-find_quiz_window() {
-  for _ in $(seq 300); do
-    window=$(xdotool search --onlyvisible --pid "$quiz_pid" 2>/dev/null | head -n 1) || true
-    [ -n "$window" ] && return 0
-    kill -0 "$quiz_pid" 2>/dev/null || fail "the quiz ended before it showed its window"
-    sleep 0.1
-  done
-  fail "the quiz showed no window within 30 s"
-}
-
-# Takes screenshots of the window until one shows a drawn window: more than
-# the one or two colours of a window not yet painted over the bare screen,
-# and the same pixels as the screenshot before it.
-shoot_drawn_window() {
-  local shot=$1 now before=""
-  for _ in $(seq 300); do
-    if import -window "$window" "$shot" 2>/dev/null; then
-      now=$(identify -format '%k %#' "$shot")
-      [ "${now%% *}" -gt 2 ] && [ "$now" = "$before" ] && return 0
-      before=$now
-    fi
-    sleep 0.1
-  done
-  fail "the window was not drawn within 30 s"
-}
-
 # No display: show the quiz on a virtual screen, keep a screenshot, close it.
 # The quiz and the screen end on every way out, Ctrl+C included.
 run_headless() {
   echo "quiz.sh: no display; starting the quiz on a virtual screen (Xvfb)"
   local shot="$PWD/$build_dir/quiz-screenshot.png" window
-  trap 'stop_quiz; stop_screen' EXIT
+  trap stop_started EXIT
   trap 'exit 130' INT
   trap 'exit 143' TERM
   start_screen 800x600x24
   "$program" &
-  quiz_pid=$!
-  find_quiz_window
-  shoot_drawn_window "$shot"
-  stop_quiz
+  find_window 30 --pid $! || fail "the quiz showed no window within 30 s"
+  wait_drawn "$window" "$shot" || fail "the window was not drawn"
+  stop_started
   echo "quiz.sh: screenshot of the window: $shot"
 }
 

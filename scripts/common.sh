@@ -1,7 +1,8 @@
 # shellcheck shell=bash
 # What the project's shell scripts share: running a command as root,
 # installing the Debian packages that are missing, and a private virtual
-# screen. Source it; it only defines functions.
+# screen, waiting for what a test waits on, and stopping what a script
+# started. Source it; it only defines functions.
 
 # Runs a command as root: directly when we are root, else through sudo.
 as_root() {
@@ -61,4 +62,78 @@ stop_screen() {
   [ -n "${screen_pid:-}" ] && kill "$screen_pid" 2>/dev/null
   screen_pid=
   return 0
+}
+
+# Stops the script with a message, named after the script, on stderr.
+fail() {
+  echo "${0##*/}: $*" >&2
+  exit 1
+}
+
+# Runs a command every tenth of a second until it succeeds, for at most
+# SECONDS; returns 1 if it never did:   poll SECONDS COMMAND [ARG...]
+poll() {
+  local tries=$(($1 * 10))
+  shift
+  for _ in $(seq "$tries"); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits up to SECONDS for a visible window that xdotool's search finds and
+# sets window to it; returns 1 if none came:
+#   find_window SECONDS --pid PID | --name PATTERN | --class NAME
+find_window() {
+  local seconds=$1
+  shift
+  window=$(timeout "$seconds" xdotool search --sync --onlyvisible "$@" 2>/dev/null |
+    head -n 1) || true
+  [ -n "$window" ]
+}
+
+# Waits up to a minute until the window is drawn, and keeps its screenshot in
+# SHOT: more than the one or two colours of a window not yet painted, and the
+# same pixels twice in a row. Returns 1 if it never was.
+wait_drawn() {
+  local window=$1 shot=$2 now before=
+  for _ in $(seq 600); do
+    if import -window "$window" "$shot" 2>/dev/null; then
+      now=$(identify -format '%k %#' "$shot")
+      [ "${now%% *}" -gt 2 ] && [ "$now" = "$before" ] && return 0
+      before=$now
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Prints every process the given one started, deepest first.
+descendants() {
+  local child
+  for child in $(pgrep -P "$1"); do
+    descendants "$child"
+    echo "$child"
+  done
+}
+
+# Stops every process this script started, deepest first, so that a program
+# ends before the tool it runs under (strace leaves a traced program running
+# when it is stopped alone) and before its screen; what does not end within
+# 5 s is killed.
+stop_started() {
+  local pids pid
+  pids=$(descendants $$)
+  [ -n "$pids" ] || return 0
+  for pid in $pids; do kill "$pid" 2>/dev/null || true; done
+  # shellcheck disable=SC2086 # one process a word
+  poll 5 all_ended $pids && return 0
+  for pid in $pids; do kill -9 "$pid" 2>/dev/null || true; done
+}
+
+# Whether none of the given processes runs any more.
+all_ended() {
+  local pid
+  for pid in "$@"; do ! kill -0 "$pid" 2>/dev/null || return 1; done
 }

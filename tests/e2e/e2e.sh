@@ -15,7 +15,7 @@ trap stop_started EXIT
 
 "$program" &
 quiz_pid=$!
-find_window
+find_quiz_window
 title=$(xdotool getwindowname "$window")
 [ "$title" = "$("$probe" title)" ] || fail "title is '$title'"
 eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -26,7 +26,7 @@ shot() { import -window "$window" "$out/$1.png"; }
 crop() { convert "$out/$1.png" -crop "$("$probe" rect "$2" "$3")" +repage "$out/$1-$2$3.png"; }
 differs() { ! compare -metric AE "$out/$1-$2$3.png" "$out/$4-$2$3.png" null: 2>/dev/null; }
 
-wait_drawn
+wait_quiz_drawn
 shot before
 right=$(look Label1 1)
 click Option1 9  # "Оранжева"

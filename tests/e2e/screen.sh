@@ -4,9 +4,9 @@
 # it sets DISPLAY, screen_pid, window and quiz_status for the script that
 # sources it. A script that sources it calls stop_started on its way out.
 # shellcheck disable=SC2034,SC2154
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# start_screen gives the test a private virtual screen.
+# start_screen gives the test a private virtual screen; fail, the waits and
+# stop_started come from there too.
 # shellcheck source-path=SCRIPTDIR source=../../scripts/common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
 
@@ -16,31 +16,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 
-# Prints every process this script started, deepest first.
-descendants() {
-  local child
-  for child in $(pgrep -P "$1"); do
-    descendants "$child"
-    echo "$child"
-  done
-}
-
-# Stops every process this script started, the program before the tool it
-# runs under (strace leaves a traced program running when it is stopped
-# alone) and both before the screen; what does not end at once is killed.
-stop_started() {
-  local pids pid alive
-  pids=$(descendants $$)
-  [ -n "$pids" ] || return 0
-  for pid in $pids; do kill "$pid" 2>/dev/null || true; done
-  for _ in $(seq 50); do
-    alive=
-    for pid in $pids; do kill -0 "$pid" 2>/dev/null && alive=1; done
-    [ -n "$alive" ] || return 0
-    sleep 0.1
-  done
-  for pid in $pids; do kill -9 "$pid" 2>/dev/null || true; done
-}
 # A signal ends the script through its exit trap, which stops the rest.
 trap 'exit 143' TERM INT HUP
 
@@ -59,26 +34,19 @@ in_own_session() {
 
 # Finds the window by the caption the program's table gives it, taken as
 # it is, not as a pattern. A tool can slow the start a lot, hence the long wait.
-find_window() {
+find_quiz_window() {
   local caption
   # shellcheck disable=SC2016 # the dollar is sed's, not the shell's
   caption=$("$probe" title | sed 's/[][\.*^$()+?{}|]/\\&/g')
-  window=$(timeout 120 xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1) ||
-    fail "no window appeared"
+  find_window 120 --name "^$caption\$" || fail "no window appeared"
 }
 
 # Waits until the window is drawn: a slow start shows a blank window first.
-wait_drawn() {
-  local x y colour back
-  read -r x y < <("$probe" point Label1 1)
-  back=$("$probe" back Label1 1)
-  for _ in $(seq 600); do
-    colour=$(import -window "$window" -crop "1x1+$x+$y" +repage -depth 8 txt:- |
-      grep -o '#[0-9A-F]\{6\}' || true)
-    [ "$colour" = "$back" ] && return 0
-    sleep 0.1
-  done
-  fail "the window was not drawn"
+wait_quiz_drawn() {
+  local shot
+  shot=$(mktemp --suffix=.png)
+  wait_drawn "$window" "$shot" || fail "the window was not drawn"
+  rm -f "$shot"
 }
 
 click() {
@@ -94,16 +62,12 @@ look() { import -window "$window" -crop "$("$probe" rect "$1" "$2")" +repage ppm
 # fingerprint. The program handles clicks in order, so it has then handled
 # every click sent before. The bound only keeps a stuck program from
 # hanging the test.
-wait_look() {
-  local how=$1 before=$2 name=$3 index=$4 now
-  for _ in $(seq 600); do
-    now=$(look "$name" "$index")
-    if [ "$how" = same ]; then [ "$now" = "$before" ] && return 0
-    else [ "$now" != "$before" ] && return 0; fi
-    sleep 0.1
-  done
-  fail "$name $index did not change"
+looks() {
+  local how=$1 before=$2 now
+  now=$(look "$3" "$4")
+  if [ "$how" = same ]; then [ "$now" = "$before" ]; else [ "$now" != "$before" ]; fi
 }
+wait_look() { poll 60 looks "$@" || fail "$3 $4 did not change"; }
 
 # Picks a name and a country and presses Check; waits for the count the
 # verdict must change: right when the two belong together, else wrong.

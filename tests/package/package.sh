@@ -7,7 +7,6 @@ set -euo pipefail
 build=$(realpath "$1")
 # shellcheck source-path=SCRIPTDIR source=../../scripts/common.sh
 source "$(dirname "$0")/../../scripts/common.sh"
-fail() { echo "FAIL: $*" >&2; exit 1; }
 apt_get() { as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 -y -q "$@"; }
 
 install_missing lintian

@@ -24,8 +24,8 @@ start_screen 800x600x24
 
 strace -f -ff -qq -e trace=%file,%network -o "$out/trace" "$program" &
 quiz_pid=$!
-find_window
-wait_drawn
+find_quiz_window
+wait_quiz_drawn
 for pair in $(seq 0 11); do play_pair "$pair" "$pair"; done
 echo "played all twelve pairs"
 close_window "$quiz_pid"

@@ -20,8 +20,8 @@ valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite \
   --errors-for-leak-kinds=definite --error-exitcode=99 --suppressions="$suppressions" \
   --gen-suppressions=all --num-callers=40 --log-file="$log" "$program" &
 quiz_pid=$!
-find_window
-wait_drawn
+find_quiz_window
+wait_quiz_drawn
 right=$(look Label1 1) wrong=$(look Label1 2)
 play_pair 9 9  # "Оранжева" with "Украйна 2004"
 play_pair 2 0  # "Мирна" with "Ливан 2005"
