@@ -4,9 +4,7 @@
 
 namespace scenario {
 
-namespace {
-
-std::string Json(const std::string& text) {
+std::string Json(std::string_view text) {
     std::string out = "\"";
     for (const char c : text) {
         if (c == '"' || c == '\\')
@@ -21,14 +19,16 @@ std::string Json(const std::string& text) {
     return out + '"';
 }
 
-std::string Json(const std::vector<std::string>& list) {
+namespace {
+
+std::string JsonList(const std::vector<std::string>& list) {
     std::string out = "[";
     for (const std::string& item : list) out += (out.size() > 1 ? ", " : "") + Json(item);
     return out + "]";
 }
 
 std::string Show(const std::string& text) { return Json(text); }
-std::string Show(const std::vector<std::string>& list) { return Json(list); }
+std::string Show(const std::vector<std::string>& list) { return JsonList(list); }
 
 template <typename T>
 void Compare(std::vector<std::string>& out, const char* field, const T& got, const T& expected) {
@@ -46,8 +46,8 @@ Observation Sorted(Observation o) {
 
 std::string ToJson(const Observation& o) {
     return "{\"feedback\": " + Json(o.feedback) + ", \"right\": " + Json(o.right) +
-           ", \"wrong\": " + Json(o.wrong) + ", \"checked\": " + Json(o.checked) +
-           ", \"disabled\": " + Json(o.disabled) + ", \"focus\": " + Json(o.focus) +
+           ", \"wrong\": " + Json(o.wrong) + ", \"checked\": " + JsonList(o.checked) +
+           ", \"disabled\": " + JsonList(o.disabled) + ", \"focus\": " + Json(o.focus) +
            ", \"told\": " + Json(o.told) + "}";
 }
 

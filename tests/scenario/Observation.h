@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What a pupil meets after a step, as every edition's driver reads it: the
@@ -23,6 +24,9 @@ struct Observation {
 
 // The observation with its lists in order, as every driver compares them.
 [[nodiscard]] Observation Sorted(Observation o);
+
+// A text as a JSON string.
+[[nodiscard]] std::string Json(std::string_view text);
 
 // One JSON object on one line, keys in a fixed order.
 [[nodiscard]] std::string ToJson(const Observation& o);

@@ -6,25 +6,13 @@
 #include <string_view>
 #include <utility>
 
+#include "Observation.h"
 #include "window/FormLayout.h"
 #include "window/web/FormUnits.h"
 
 namespace {
 
-std::string Json(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\')
-            out.append(1, '\\').append(1, c);
-        else if (c == '\r')
-            out += "\\r";
-        else if (c == '\n')
-            out += "\\n";
-        else
-            out += c;
-    }
-    return out + '"';
-}
+using scenario::Json;
 
 std::string Json(const form::Rgb& c) {
     return "[" + std::to_string(c.r) + ", " + std::to_string(c.g) + ", " + std::to_string(c.b) +
