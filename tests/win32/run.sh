@@ -152,15 +152,6 @@ set_dpi() {
     /d "$1" /f
 }
 
-# The pointer over the window gives it the keyboard: no window manager here.
-give_keyboard() {
-  local centre
-  centre=$(grep -o 'centred on the screen: [0-9]*,[0-9]*' "$work/driver-layout.out" |
-    grep -o '[0-9]*,[0-9]*' | tr , ' ')
-  # shellcheck disable=SC2086
-  xdotool mousemove $centre
-}
-
 # Real mouse clicks where the driver says: a disabled button, then an
 # enabled one; the driver then checks that only the second was taken.
 real_clicks() {
@@ -196,13 +187,11 @@ run_under_wine() {
   start_program
   step "layout" driver layout
   screenshot wine-start.png
-  give_keyboard
   step "shared scenario" driver scenario <tests/scenario/game.txt
   screenshot wine-game.png
   step "count captions fit" driver fit
   step "close" close_and_wait
   start_program
-  give_keyboard
   step "random run" driver random
   screenshot wine-random.png
   step "close after the random run" close_and_wait
