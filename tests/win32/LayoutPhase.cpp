@@ -5,6 +5,7 @@
 
 #include "Model.h"
 #include "window/FormLayout.h"
+#include "window/TabStops.h"
 
 using form::Kind;
 
@@ -84,6 +85,11 @@ void CheckForScreenReader(Checks& checks, const Probe& probe, const form::Contro
                            form::NameOf(row.container), name + " sits in its frame");
 }
 
+// At the start every option button is enabled and none is checked.
+struct AtStart final : form::OptionStates {
+    form::OptionState Of(form::ControlId) const override { return {}; }
+};
+
 void CheckControl(Checks& checks, const Probe& probe, const form::Control& row, int dpi,
                   const std::string& text) {
     const std::string name = form::NameOf(row.id);
@@ -92,6 +98,12 @@ void CheckControl(Checks& checks, const Probe& probe, const form::Control& row, 
     checks.ExpectEqual(reading.className, std::string(traits.className), name + " class");
     checks.Expect((reading.style & traits.styleMask) == traits.styleBits,
                   name + " style " + Hex(reading.style));
+    // Of a group, only the button Tab enters it at carries the tab stop
+    // style, as in a dialog, for assistive technology.
+    if (row.kind == Kind::OptionButton)
+        checks.ExpectEqual((reading.style & WS_TABSTOP) != 0,
+                           row.id == form::TabStopOf(row.container, AtStart{}),
+                           name + " tab stop style");
     checks.ExpectEqual(reading.text, text, name + " text");
     checks.ExpectEqual(reading.visible, row.visible, name + " visible");
     checks.ExpectEqual(reading.enabled, true, name + " enabled");
