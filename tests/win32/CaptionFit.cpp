@@ -7,8 +7,9 @@
 #include <string>
 #include <utility>
 
-#include "ControlNames.h"
 #include "Probe.h"
+#include "quiz/QuizState.h"
+#include "quiz/QuizTexts.h"
 #include "window/FormLayout.h"
 #include "window/win32/FittingLabel.h"
 #include "window/win32/MainWindow.h"
@@ -54,15 +55,16 @@ Measure Read(HWND label, HFONT formFont) {
 
 // The caption fits; a caption that fits in the form's font keeps it, and a
 // smaller font is the largest that fits.
-void ExpectFits(Checks& checks, HWND label, const std::string& caption, HFONT formFont) {
+void ExpectFits(Checks& checks, HWND label, const std::wstring& caption, HFONT formFont) {
     const Measure m = Read(label, formFont);
     LOGFONTW logFont{};
     GetObjectW(formFont, sizeof logFont, &logFont);
     const LONG formHeight = logFont.lfHeight;
-    const std::string what = NameOf(label) + " \"" + m.text + "\": " + std::to_string(m.width) +
-                             " px in " + std::to_string(m.available) + " px, font " +
+    const std::string what = form::NameOf(Probe::IdOf(label)) + " \"" + m.text +
+                             "\": " + std::to_string(m.width) + " px in " +
+                             std::to_string(m.available) + " px, font " +
                              std::to_string(-m.fontHeight) + " px";
-    checks.ExpectEqual(m.text, caption, NameOf(label) + " caption");
+    checks.ExpectEqual(m.text, form::win32::Narrow(caption), what + ": the caption");
     checks.Expect(m.width <= m.available, what + " fits");
     if (m.widthInFormFont <= m.available)
         checks.ExpectEqual(m.fontHeight, formHeight, what + ": fits in the form's font, keeps it");
@@ -90,16 +92,19 @@ void CheckCaptionsFit(Checks& checks, int dpi, int wrongAnswers) {
         reinterpret_cast<HFONT>(SendMessageW(control(form::kFeedbackBox), WM_GETFONT, 0, 0));
     const HWND right = control(form::kRightCount);
     const HWND wrong = control(form::kWrongCount);
-    const std::string_view rightPrefix = form::At(form::kRightCount).text;
-    const std::string_view wrongPrefix = form::At(form::kWrongCount).text;
+    // The captions as the quiz writes them; counts this high take longer to
+    // play than to write.
+    const auto caption = [](std::string_view prefix, int n) {
+        return form::win32::Widen(std::string(prefix) + quiz::QuizState::FormatCount(n));
+    };
     for (int n = 0; n < wrongAnswers; ++n)
         SendMessageW(control(form::Command1(form::kCheckButton)), BM_CLICK, 0, 0);
-    ExpectFits(checks, right, Count(rightPrefix, 0), formFont);
-    ExpectFits(checks, wrong, Count(wrongPrefix, wrongAnswers), formFont);
-    // Counts this high take longer to play than to write.
-    for (const auto& [label, caption] : {std::pair{right, Count(rightPrefix, kMostRight)},
-                                         std::pair{wrong, Count(wrongPrefix, kSixDigits)}}) {
-        SetWindowTextW(label, form::win32::Widen(caption).c_str());
-        ExpectFits(checks, label, caption, formFont);
+    ExpectFits(checks, right, caption(quiz::text::RightPrefix, 0), formFont);
+    ExpectFits(checks, wrong, caption(quiz::text::WrongPrefix, wrongAnswers), formFont);
+    for (const auto& [label, text] :
+         {std::pair{right, caption(quiz::text::RightPrefix, kMostRight)},
+          std::pair{wrong, caption(quiz::text::WrongPrefix, kSixDigits)}}) {
+        SetWindowTextW(label, text.c_str());
+        ExpectFits(checks, label, text, formFont);
     }
 }

@@ -81,6 +81,15 @@ HWND Probe::Focus() const {
     return info.hwndFocus;
 }
 
+form::ControlId Probe::IdOf(HWND control) {
+    const std::size_t row = form::win32::RowOfControlId(GetDlgCtrlID(control));
+    return row < form::kControls.size() ? form::kControls[row].id : form::kWindow;
+}
+
+std::string Probe::Told() const {
+    return form::win32::Narrow(TextOf(GetDlgItem(window_, form::win32::kAnnouncementId)));
+}
+
 POINT Probe::ScreenCentre(form::ControlId id) const {
     RECT rect{};
     GetWindowRect(Control(id), &rect);
@@ -93,14 +102,6 @@ bool Probe::ClickAnswered(form::ControlId id, UINT timeoutMs) const {
     DWORD_PTR result = 0;
     return SendMessageTimeoutW(Control(id), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &result) !=
            0;
-}
-
-void Probe::PostKey(UINT key) const {
-    constexpr LPARAM kDown = 1;            // repeat count
-    constexpr LPARAM kUp = 1 | (3 << 30);  // released, was down
-    const HWND focus = Focus();
-    PostMessageW(focus, WM_KEYDOWN, key, kDown);
-    PostMessageW(focus, WM_KEYUP, key, kUp);
 }
 
 namespace {

@@ -32,6 +32,10 @@ public:
     [[nodiscard]] SIZE ClientSize() const;
     [[nodiscard]] static int Dpi();
     [[nodiscard]] HWND Focus() const;
+    // The table's name of a control of the quiz window; kWindow for any other.
+    [[nodiscard]] static form::ControlId IdOf(HWND control);
+    // What the window last told a screen reader.
+    [[nodiscard]] std::string Told() const;
     // What a screen reader reads: the control's accessible name and role, as
     // its accessible object answers from the window's process.
     [[nodiscard]] std::string AccessibleName(form::ControlId id) const;
@@ -39,14 +43,11 @@ public:
     // The centre of a control in screen pixels, for a real mouse click.
     [[nodiscard]] POINT ScreenCentre(form::ControlId id) const;
 
-    // A click as the control would take it from the mouse. Under Wine this
-    // also works on a disabled button, so callers click only enabled ones.
+    // A click as the control would take it from the mouse, answered before
+    // this returns. Under Wine it also reaches a disabled button.
     void Click(form::ControlId id) const;
     // A click that must be answered within `timeoutMs`; false if it was not.
     [[nodiscard]] bool ClickAnswered(form::ControlId id, UINT timeoutMs) const;
-    // A key as the keyboard sends it to the focused control; it is taken in
-    // turn with other input.
-    void PostKey(UINT key) const;
 
 private:
     HWND window_ = nullptr;

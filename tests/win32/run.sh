@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Windows programs, 32-bit and 64-bit, and tests them: the headers
 # and resources of both, then one of them under Wine on a virtual X screen,
-# driven from outside.
+# driven from outside: the shared scenario and the seeded random run
+# (QUIZ_SEED replays another), whose observations go to QUIZ_OBSERVATIONS_DIR
+# (build/observations by default) as game-win32.jsonl and random-win32.jsonl.
 #   tests/win32/run.sh                        install what is missing, build, test
 #   QUIZ_WINE_ARCH=win64 tests/win32/run.sh   play the 64-bit program even where
 #                                             the 32-bit one could run
@@ -21,6 +23,7 @@ BUILD_PACKAGES=(cmake ninja-build python3 python3-pefile binutils
 TEST_PACKAGES=(wine wine64 fonts-wine xvfb fonts-liberation xdotool imagemagick)
 WINE32_PACKAGE=wine32:i386
 OUT_DIR=build/windows
+OBSERVATIONS_DIR=${QUIZ_OBSERVATIONS_DIR:-$PWD/build/observations}
 SCREEN=1024x768x24
 # Input goes through the X server and Wine before the program sees it.
 INPUT_SETTLE_SECONDS=0.5
@@ -99,6 +102,7 @@ choose_program() {
 # --- Wine ---------------------------------------------------------------------
 
 app_pid=
+observations=
 
 # The prefix's settings: without a window manager Wine waits on closing a
 # window unless it manages its windows itself; where Windows has Times New
@@ -128,8 +132,10 @@ make_prefix() {
   setup wineserver wineserver -w
 }
 
+# The driver gets the observations' folder as Windows names it.
 driver() {
-  QUIZ_DPI=$dpi "$WINE" "$(driver_of "$preset")" "$1" | tee "$work/driver-$1.out"
+  QUIZ_DPI=$dpi QUIZ_OBSERVATIONS_DIR=$observations "$WINE" "$(driver_of "$preset")" "$1" |
+    tee "$work/driver-$1.out"
 }
 
 start_program() {
@@ -146,21 +152,6 @@ set_dpi() {
     /d "$1" /f
 }
 
-keys() {
-  # The pointer over the window gives it the keyboard: no window manager here.
-  local centre
-  centre=$(grep -o 'centred on the screen: [0-9]*,[0-9]*' "$work/driver-layout.out" |
-    grep -o '[0-9]*,[0-9]*' | tr , ' ')
-  # shellcheck disable=SC2086
-  xdotool mousemove $centre
-  # Escape first: in the text box it must not close the window.
-  for key in Escape Tab Down Tab; do
-    xdotool key "$key"
-    sleep "$INPUT_SETTLE_SECONDS"
-  done
-  driver keys
-}
-
 # Real mouse clicks where the driver says: a disabled button, then an
 # enabled one; the driver then checks that only the second was taken.
 real_clicks() {
@@ -169,7 +160,7 @@ real_clicks() {
     echo "xdotool click at $x,$y: $rest"
     xdotool mousemove "$x" "$y" click 1
     sleep "$INPUT_SETTLE_SECONDS"
-  done < <(grep '^CLICK ' "$work/driver-play.out")
+  done < <(grep '^CLICK ' "$work/driver-clicks.out")
 }
 
 screenshot() {
@@ -191,23 +182,35 @@ run_under_wine() {
   local started=$SECONDS
   make_prefix
   echo "win32: $wine_arch Wine prefix ready in $((SECONDS - started)) s"
+  mkdir -p "$OBSERVATIONS_DIR"
+  observations=$("$WINE" winepath.exe -w "$OBSERVATIONS_DIR" | tr -d "\r")
   start_program
   step "layout" driver layout
   screenshot wine-start.png
-  step "keyboard" keys
-  step "play" driver play
-  step "real clicks" real_clicks
-  screenshot wine-playing.png
-  step "after the clicks" driver after-click
-  step "105 wrong answers" driver counts
-  screenshot wine-finished.png
+  step "shared scenario" driver scenario <tests/scenario/game.txt
+  screenshot wine-game.png
+  step "count captions fit" driver fit
   step "close" close_and_wait
+  start_program
+  step "random run" driver random
+  screenshot wine-random.png
+  step "close after the random run" close_and_wait
   set_dpi 144
   start_program
   step "layout at 144 dpi" driver layout
-  step "105 wrong answers at 144 dpi" driver counts
+  step "a right pair at 144 dpi" driver clicks
+  step "real clicks" real_clicks
+  step "after the real clicks" driver after-clicks
   screenshot wine-144dpi.png
+  step "accessibility events" driver events
+  step "count captions fit at 144 dpi" driver fit
   step "close at 144 dpi" close_and_wait
+  # Windows ends a text file's lines with CR LF; every edition's log ends
+  # them alike.
+  local log
+  for log in "$OBSERVATIONS_DIR"/{game,random}-win32.jsonl; do
+    if [ -f "$log" ]; then sed -i 's/\r$//' "$log"; fi
+  done
 }
 
 main() {

@@ -60,6 +60,8 @@ TEST(TabStops, TabFollowsTheTabIndexesAndWrapsRound) {
     latePlace.Set(Option2(1), true);
     Options namesDone;
     for (int i = 0; i < quiz::kPairCount; ++i) namesDone.Set(Option1(i), false, false);
+    Options allDone = namesDone;  // every pair finished: only the box and the push buttons
+    for (int i = 0; i < quiz::kPairCount; ++i) allDone.Set(Option2(i), false, false);
     const struct {
         const Options& options;
         ControlId from;
@@ -78,6 +80,8 @@ TEST(TabStops, TabFollowsTheTabIndexesAndWrapsRound) {
         {latePlace, Option2(1), false, form::kFeedbackBox, true},
         {latePlace, Option1(0), false, kCheck, false},
         {namesDone, form::kFeedbackBox, false, Option2(4), false},
+        {allDone, form::kFeedbackBox, false, kCheck, false},
+        {allDone, kCheck, true, form::kFeedbackBox, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(form::NameOf(c.from) + (c.backwards ? " back" : ""));

@@ -2,8 +2,6 @@
 
 #include <oleauto.h>
 
-#include "TextConversion.h"
-
 namespace form::win32 {
 
 namespace {
@@ -11,7 +9,16 @@ namespace {
 // UI Automation's values, which older headers lack.
 constexpr int kNotificationKindActionCompleted = 2;
 constexpr int kNotificationProcessingImportantAll = 0;
-constexpr int kNotificationProcessingMostRecent = 3;
+// One stream of notifications: what each step of the quiz changed.
+constexpr wchar_t kActivity[] = L"QuizStep";
+
+// From the system folder only, so no file beside the program is loaded. It
+// stays loaded until the process ends: a screen reader may hold one of its
+// objects until COM is shut down, after the window is gone, and unloading
+// it under that object would crash the program on its way out.
+HMODULE Automation() {
+    return LoadLibraryExW(L"uiautomationcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
 
 template <typename Fn>
 Fn Function(HMODULE module, const char* name) {
@@ -32,35 +39,20 @@ struct BString {
 
 }  // namespace
 
-// From the system folder only, so no file beside the program is loaded.
-Announcer::Announcer()
-    : automation_(LoadLibraryExW(L"uiautomationcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)),
-      hostProvider_(Function<HostProviderFn>(automation_, "UiaHostProviderFromHwnd")),
-      raiseNotification_(Function<RaiseNotificationFn>(automation_, "UiaRaiseNotificationEvent")) {}
-
-Announcer::~Announcer() {
-    if (automation_) FreeLibrary(automation_);
+Announcer::Announcer() {
+    const HMODULE automation = Automation();
+    hostProvider_ = Function<HostProviderFn>(automation, "UiaHostProviderFromHwnd");
+    raiseNotification_ = Function<RaiseNotificationFn>(automation, "UiaRaiseNotificationEvent");
 }
 
-void Announcer::ValueChanged(HWND control, const std::wstring& text) const {
-    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
-    Notify(control, text, kNotificationProcessingImportantAll);
-}
-
-void Announcer::NameChanged(HWND control, const std::wstring& text) const {
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
-    Notify(control, text, kNotificationProcessingMostRecent);
-}
-
-void Announcer::Notify(HWND control, const std::wstring& text, int processing) const {
+void Announcer::Say(HWND window, const std::wstring& words) const {
     if (!hostProvider_ || !raiseNotification_) return;
     IRawElementProviderSimple* provider = nullptr;
-    if (FAILED(hostProvider_(control, &provider)) || !provider) return;
-    // The control's own id tells one stream of notifications from the other.
-    const BString display(text);
-    const BString activity(std::to_wstring(GetDlgCtrlID(control)));
-    raiseNotification_(provider, kNotificationKindActionCompleted, processing, display.value,
-                       activity.value);
+    if (FAILED(hostProvider_(window, &provider)) || !provider) return;
+    const BString display(words);
+    const BString activity(kActivity);
+    raiseNotification_(provider, kNotificationKindActionCompleted,
+                       kNotificationProcessingImportantAll, display.value, activity.value);
     provider->Release();
 }
 

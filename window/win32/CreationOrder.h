@@ -6,11 +6,10 @@
 
 #include "window/FormLayout.h"
 
-// The rows of the form table in the order their controls are made. The
-// window's own controls come in tab index order, which is the order Windows
-// gives the Tab key; each frame holds its option buttons as its children,
-// top to bottom, the order assistive technology reads them in. The window
-// moves a frame to the place of the button Tab is to land on.
+// The rows of the form table in the order their controls are made, which is
+// the order assistive technology lists them in: the window's own controls in
+// tab index order, and each frame's option buttons as its children, top to
+// bottom.
 namespace form::win32 {
 
 namespace detail {

@@ -1,11 +1,11 @@
 #include "FittingLabel.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <utility>
 
 #include "TextConversion.h"
+#include "window/FittingFont.h"
 
 namespace form::win32 {
 
@@ -19,18 +19,10 @@ int TextWidth(HDC dc, HFONT font, const std::wstring& text) {
 
 namespace {
 
-// The font scaled down by the overshoot, then a pixel at a time: glyph
-// widths do not shrink exactly in step with the height.
-GdiObject<HFONT> SmallerFont(HDC dc, HFONT formFont, const std::wstring& text, int available,
-                             int needed) {
-    LOGFONTW logFont{};
-    GetObjectW(formFont, sizeof logFont, &logFont);
-    GdiObject<HFONT> font;
-    for (int pixels = MulDiv(std::abs(logFont.lfHeight), available, needed);; --pixels) {
-        logFont.lfHeight = -std::max(pixels, 1);
-        font.reset(CreateFontIndirectW(&logFont));
-        if (pixels <= 1 || TextWidth(dc, font.get(), text) <= available) return font;
-    }
+// The form's font at another height in pixels.
+GdiObject<HFONT> Resized(LOGFONTW logFont, int pixels) {
+    logFont.lfHeight = -pixels;
+    return GdiObject<HFONT>(CreateFontIndirectW(&logFont));
 }
 
 }  // namespace
@@ -39,13 +31,17 @@ void FittingLabel::Fit(HWND label, HFONT formFont) {
     RECT client{};
     GetClientRect(label, &client);
     const std::wstring text = WindowText(label);
+    LOGFONTW logFont{};
+    GetObjectW(formFont, sizeof logFont, &logFont);
+    const int formPixels = std::abs(logFont.lfHeight);
     const HDC dc = GetDC(label);
-    const int needed = TextWidth(dc, formFont, text);
-    GdiObject<HFONT> smaller;
-    if (needed > client.right) smaller = SmallerFont(dc, formFont, text, client.right, needed);
+    const int pixels = form::FittingPixels(formPixels, client.right, [&](int size) {
+        return TextWidth(dc, size == formPixels ? formFont : Resized(logFont, size).get(), text);
+    });
     ReleaseDC(label, dc);
-    const HFONT font = smaller ? smaller.get() : formFont;
-    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    GdiObject<HFONT> smaller = pixels < formPixels ? Resized(logFont, pixels) : nullptr;
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(smaller ? smaller.get() : formFont),
+                 TRUE);
     smaller_ = std::move(smaller);  // only now is the old one no longer in use
 }
 

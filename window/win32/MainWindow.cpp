@@ -1,21 +1,19 @@
+// The builder: the window and its controls from the form table, laid out at
+// the window's dpi, and again whenever that changes.
 #include "MainWindow.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
-#include <algorithm>
 #include <utility>
-#include <vector>
 
-#include "AccessibleControl.h"
 #include "ControlFactory.h"
 #include "CreationOrder.h"
 #include "Dpi.h"
 #include "FormUnits.h"
-#include "PushButtonPainter.h"
 #include "ResourceIds.h"
 #include "TextConversion.h"
 #include "WindowIds.h"
+#include "window/TabStops.h"
 
 using form::Kind;
 using namespace form::win32;
@@ -28,8 +26,6 @@ constexpr DWORD kWindowExStyle = 0;
 
 std::wstring Caption() { return Widen(form::WindowCaption()); }
 
-bool IsChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
 GdiObject<HFONT> CreateFormFont(int dpi) {
     const form::Window& props = form::kWindowProps;
     const std::wstring family = Widen(props.fontFamily);
@@ -37,6 +33,15 @@ GdiObject<HFONT> CreateFormFont(int dpi) {
         FontHeight(props.fontPoints, dpi), 0, 0, 0, props.fontWeight, FALSE, FALSE, FALSE,
         static_cast<DWORD>(props.fontCharset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
         DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, family.c_str()));
+}
+
+// What a screen reader was last told, kept where another program can read
+// it. It is never shown, and the form has no such control.
+HWND CreateAnnouncement(HWND window) {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kAnnouncementId));
+    return CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, window, id,
+                           instance, nullptr);
 }
 
 }  // namespace
@@ -67,148 +72,13 @@ void MainWindow::Show(int showCommand) const {
     UpdateWindow(hwnd_);
 }
 
-// The window procedure finds its MainWindow in the window's user data, the
-// one place Windows offers to keep it; it is set when the window is made.
-LRESULT CALLBACK MainWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* window =
-            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        window->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
-    }
-    auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!window) return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        window->hwnd_ = nullptr;
-    }
-    return window->OnMessage(message, wParam, lParam);
-}
-
-// Every control is subclassed to this window: what each kind needs beyond its
-// standard behaviour is in OnControlMessage.
-LRESULT CALLBACK MainWindow::ControlProcedure(HWND control, UINT message, WPARAM wParam,
-                                              LPARAM lParam, UINT_PTR id, DWORD_PTR window) {
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(control, &MainWindow::ControlProcedure, id);
-    return reinterpret_cast<MainWindow*>(window)->OnControlMessage(control, message, wParam,
-                                                                   lParam);
-}
-
-LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_CREATE:
-            OnCreate();
-            return 0;
-        case WM_COMMAND:
-            OnCommand(GET_WM_COMMAND_ID(wParam, lParam), GET_WM_COMMAND_CMD(wParam, lParam),
-                      GET_WM_COMMAND_HWND(wParam, lParam));
-            return 0;
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            if (const HBRUSH brush =
-                    OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
-                return reinterpret_cast<LRESULT>(brush);
-            return DefWindowProcW(hwnd_, message, wParam, lParam);
-        case WM_DRAWITEM:
-            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
-        case WM_ERASEBKGND:
-            OnEraseBackground(reinterpret_cast<HDC>(wParam));
-            return TRUE;
-        case WM_ACTIVATE:
-            OnActivate(LOWORD(wParam) != WA_INACTIVE);
-            return 0;
-        case WM_SETFOCUS:
-            OnActivate(true);
-            return 0;
-        case WM_NEXTDLGCTL:
-            OnNextControl(wParam, lParam);
-            return 0;
-        case WM_DPICHANGED:
-            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-            return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            return DefWindowProcW(hwnd_, message, wParam, lParam);
-    }
-}
-
-LRESULT MainWindow::OnControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    const std::size_t row = RowOf(control);
-    if (row >= form::kControls.size()) return DefSubclassProc(control, message, wParam, lParam);
-    const form::Control& source = form::kControls[row];
-    switch (message) {
-        case WM_GETOBJECT:
-            // The object id travels in the low 32 bits. A frame is the group
-            // of the option buttons it holds.
-            if (static_cast<LONG>(lParam) == OBJID_CLIENT &&
-                (!source.accessibleName.empty() || source.kind == Kind::Frame))
-                if (const LRESULT answer = AccessibleControl::Answer(
-                        control, wParam, Widen(source.accessibleName),
-                        source.kind == Kind::Frame ? ROLE_SYSTEM_GROUPING : 0))
-                    return answer;
-            break;
-        case WM_COMMAND:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            // A frame passes on what its option buttons tell their parent.
-            if (source.kind == Kind::Frame) return SendMessageW(hwnd_, message, wParam, lParam);
-            break;
-        case WM_SETTEXT:
-            if (source.kind == Kind::Label && font_) {
-                const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
-                fitting_[row].Fit(control, font_.get());
-                return result;
-            }
-            break;
-        case WM_GETDLGCODE:
-            // Tab into the read-only message box leaves its text unselected.
-            if (source.kind == Kind::TextBox)
-                return DefSubclassProc(control, message, wParam, lParam) & ~DLGC_HASSETSEL;
-            break;
-        default:
-            break;
-    }
-    if (source.kind == Kind::OptionButton) return OnOptionMessage(control, message, wParam, lParam);
-    return DefSubclassProc(control, message, wParam, lParam);
-}
-
-// Up and Down move to the row above or below, as a pupil sees the column,
-// and pick there; Left and Right find nothing beside a button.
-LRESULT MainWindow::OnOptionMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_GETDLGCODE:
-            return DefSubclassProc(button, message, wParam, lParam) | DLGC_WANTARROWS;
-        case WM_KEYDOWN:
-            if (wParam == VK_UP || wParam == VK_DOWN) {
-                MoveByRow(button, wParam == VK_DOWN);
-                return 0;
-            }
-            if (wParam == VK_LEFT || wParam == VK_RIGHT) return 0;
-            break;
-        case WM_SETFOCUS: {
-            // An unchecked button that gets the focus from the keyboard reports
-            // a click; moving into a group picks nothing.
-            arriving_ = button;
-            const LRESULT result = DefSubclassProc(button, message, wParam, lParam);
-            arriving_ = nullptr;
-            return result;
-        }
-        default:
-            break;
-    }
-    return DefSubclassProc(button, message, wParam, lParam);
-}
-
 void MainWindow::OnCreate() {
     CreateControls();
     ApplyDpi(WindowDpi(hwnd_));
     CentreOnScreen();
     // The load step: the counts read zero before the window is first shown.
-    state_.ResetQuiz();
-    focus_ = Control(form::kFeedbackBox);
+    quiz_.Load();
+    focus_ = Control(form::NextTabStop(form::kWindow, false, *this));
 }
 
 void MainWindow::CreateControls() {
@@ -220,6 +90,7 @@ void MainWindow::CreateControls() {
         SetWindowSubclass(controls_[row], &MainWindow::ControlProcedure, 0,
                           reinterpret_cast<DWORD_PTR>(this));
     }
+    announcement_ = CreateAnnouncement(hwnd_);
 }
 
 void MainWindow::ApplyDpi(int dpi) {
@@ -261,161 +132,6 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-// A pick is a click on an enabled option button, by mouse, keyboard or an
-// assistive technology; the window checks the button itself. The quiz only
-// ever switches buttons off, and that raises no notification.
-void MainWindow::OnCommand(int id, int code, HWND control) {
-    if (id == IDOK) {  // Enter, which the dialog keys turn into IDOK
-        const std::size_t row = RowOf(GetFocus());
-        if (row < form::kControls.size() && form::kControls[row].kind == Kind::PushButton)
-            PressPushButton(form::kControls[row].id.index);
-        return;
-    }
-    const std::size_t row = RowOfControlId(id);
-    if (row >= form::kControls.size()) return;
-    const form::Control& source = form::kControls[row];
-    const bool clicked = code == BN_CLICKED;
-    if (source.kind == Kind::OptionButton && clicked) {
-        // A disabled button can still be sent a click message.
-        if (control != arriving_ && IsWindowEnabled(control)) Pick(source.id);
-    } else if (source.kind == Kind::PushButton && (clicked || code == BN_DOUBLECLICKED)) {
-        // An owner-drawn button reports a quick second click as a double click.
-        PressPushButton(source.id.index);
-    }
-}
-
-// The button alone in its frame is checked, and the quiz told.
-void MainWindow::Pick(form::ControlId option) {
-    const form::ControlId frame = form::At(option).container;
-    for (const form::Control& row : form::kControls)
-        if (row.container == frame)
-            SendMessageW(Control(row.id), BM_SETCHECK,
-                         row.id == option ? BST_CHECKED : BST_UNCHECKED, 0);
-    const auto pair = static_cast<quiz::PairIndex>(option.index);
-    if (option == form::Option1(pair))
-        state_.PickName(pair);
-    else
-        state_.PickPlace(pair);
-    RefreshTabStop(frame);
-}
-
-// To the nearest enabled button above or below in the same frame; at the top
-// or bottom row the arrow stops.
-void MainWindow::MoveByRow(HWND from, bool down) {
-    const form::Control& start = form::kControls[RowOf(from)];
-    const auto distance = [&start, down](const form::Control& row) {
-        return down ? row.rect.top - start.rect.top : start.rect.top - row.rect.top;
-    };
-    const form::Control* next = nullptr;
-    for (const form::Control& row : form::kControls)
-        if (row.container == start.container && distance(row) > 0 &&
-            IsWindowEnabled(Control(row.id)) && (!next || distance(row) < distance(*next)))
-            next = &row;
-    if (!next) return;
-    SetFocus(Control(next->id));
-    Pick(next->id);
-}
-
-void MainWindow::PressPushButton(int index) {
-    if (index == form::kCheckButton)
-        state_.Check();
-    else if (index == form::kClearButton)
-        state_.Clear();
-}
-
-HBRUSH MainWindow::OnControlColour(HDC dc, HWND control) {
-    const std::size_t row = RowOf(control);
-    if (row >= form::kControls.size()) return nullptr;
-    const form::Control& source = form::kControls[row];
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    if (source.back) {
-        const COLORREF back = ToColorRef(*source.back);
-        SetBkColor(dc, back);
-        return brushes_.Get(back);
-    }
-    // A read-only text box would otherwise take the grey of a dialog.
-    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-    return GetSysColorBrush(COLOR_WINDOW);
-}
-
-void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-    const std::size_t row = RowOfControlId(static_cast<int>(item.CtlID));
-    if (row >= form::kControls.size()) return;
-    const auto& back = form::kControls[row].back;
-    PaintPushButton(item, back ? brushes_.Get(ToColorRef(*back)) : GetSysColorBrush(COLOR_BTNFACE));
-}
-
-void MainWindow::OnEraseBackground(HDC dc) {
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    FillRect(dc, &client, brushes_.Get(ToColorRef(form::kWindowProps.back)));
-}
-
-// Like a dialog, the window gives the focus back to the control that had it.
-void MainWindow::OnActivate(bool active) {
-    if (!active) {
-        const HWND focus = GetFocus();
-        if (focus && IsChild(hwnd_, focus)) focus_ = focus;
-    } else if (!IsIconic(hwnd_)) {
-        const bool usable = focus_ && IsWindowEnabled(focus_) && IsWindowVisible(focus_);
-        SetFocus(usable ? focus_ : Control(form::kFeedbackBox));
-    }
-}
-
-// A multi-line text box passes Tab on to its parent as this dialog message,
-// and the dialog keys use it to move to a control in another group.
-void MainWindow::OnNextControl(WPARAM wParam, LPARAM lParam) {
-    const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                                     : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0);
-    if (next) SetFocus(next);
-}
-
-// Tab lands on one option button of a frame, which then stands in the Tab
-// order at that button's tab index.
-void MainWindow::RefreshTabStop(form::ControlId frame) {
-    const HWND stop = TabStopOf(frame);
-    for (const form::Control& row : form::kControls) {
-        if (!(row.container == frame)) continue;
-        const HWND button = Control(row.id);
-        const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE) & ~WS_TABSTOP;
-        SetWindowLongPtrW(button, GWL_STYLE, button == stop ? style | WS_TABSTOP : style);
-    }
-    ArrangeTabOrder();
-}
-
-// The frame's checked button, else its first enabled one in tab index order.
-HWND MainWindow::TabStopOf(form::ControlId frame) const {
-    HWND first = nullptr;
-    for (const form::Control* row : form::kTabOrder) {
-        const HWND button = Control(row->id);
-        if (!(row->container == frame) || !IsWindowEnabled(button)) continue;
-        if (IsChecked(button)) return button;
-        if (!first) first = button;
-    }
-    return first;
-}
-
-// Windows tabs through the window's own controls in their order among
-// siblings, so that order is the table's tab indexes, each frame taking the
-// index of its stop.
-void MainWindow::ArrangeTabOrder() {
-    std::vector<std::pair<int, HWND>> places;
-    for (const form::Control& row : form::kControls) {
-        if (!(row.container == form::kWindow)) continue;
-        const HWND stop = row.kind == Kind::Frame ? TabStopOf(row.id) : nullptr;
-        places.emplace_back(stop ? form::kControls[RowOf(stop)].tabIndex : row.tabIndex,
-                            Control(row.id));
-    }
-    std::sort(places.begin(), places.end());
-    HWND after = HWND_TOP;
-    for (const auto& [place, control] : places) {
-        const HWND before = GetWindow(control, GW_HWNDPREV);
-        if (before != (after == HWND_TOP ? nullptr : after))
-            SetWindowPos(control, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        after = control;
-    }
-}
-
 HWND MainWindow::Control(form::ControlId id) const {
     const std::size_t row = form::RowOf(id);
     return row < controls_.size() ? controls_[row] : nullptr;
@@ -424,4 +140,9 @@ HWND MainWindow::Control(form::ControlId id) const {
 std::size_t MainWindow::RowOf(HWND control) const {
     if (!control || !IsChild(hwnd_, control)) return form::kControls.size();
     return RowOfControlId(GetDlgCtrlID(control));
+}
+
+form::ControlId MainWindow::IdOf(HWND control) const {
+    const std::size_t row = RowOf(control);
+    return row < form::kControls.size() ? form::kControls[row].id : form::kWindow;
 }

@@ -9,13 +9,21 @@
 #include "BrushCache.h"
 #include "FittingLabel.h"
 #include "GdiObject.h"
-#include "quiz/QuizState.h"
 #include "quiz/QuizView.h"
+#include "window/ArrowKeys.h"
 #include "window/FormLayout.h"
+#include "window/FormQuiz.h"
+#include "window/OptionStates.h"
 
-// The quiz's one window: built from the form table, it owns the quiz state
-// and is its view. Each notification of a control is one call into the quiz.
-class MainWindow final : private quiz::QuizView {
+// The quiz's one window: built from the form table, it owns the quiz and is
+// its view. Each notification of a control is one press of the quiz; where
+// Tab and the arrow keys go, the editions' shared rules say.
+//   MainWindow.cpp        builds the controls from the table and lays them out at a dpi
+//   MainWindowEvents.cpp  the window's messages and what they mean to the quiz
+//   MainWindowKeys.cpp    the keyboard and the focus
+//   MainWindowPaint.cpp   the colours and the push buttons' faces
+//   MainWindowView.cpp    the quiz's view of the controls, and what the rules read
+class MainWindow final : private quiz::QuizView, private form::OptionStates {
 public:
     static bool Register(HINSTANCE instance);
 
@@ -28,36 +36,40 @@ public:
     [[nodiscard]] HWND Handle() const { return hwnd_; }
     void Show(int showCommand) const;
 
+    // Whether a message for `hwnd` is this window's to answer.
+    [[nodiscard]] bool Owns(HWND hwnd) const;
+    // Tab, or Shift+Tab when `backwards`, which the message loop hands over
+    // before the dialog keys see it.
+    void Tab(bool backwards);
+
 private:
+    // The builder.
+    void OnCreate();
+    void CreateControls();
+    void ApplyDpi(int dpi);
+    [[nodiscard]] SIZE WindowSize(int dpi) const;
+    void CentreOnScreen();
+    void OnDpiChanged(int dpi, const RECT& suggested);
+
+    // The event wiring.
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wParam,
                                              LPARAM lParam, UINT_PTR id, DWORD_PTR window);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnOptionMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
-
-    void OnCreate();
     void OnCommand(int id, int code, HWND control);
+    void Press(form::ControlId control);
+    void Pick(form::ControlId option);
+
+    // The keyboard and the focus.
+    LRESULT OnOptionMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
+    void MoveByArrow(HWND from, form::Arrow arrow);
+    void OnActivate(bool active);
+
+    // The painting.
     HBRUSH OnControlColour(HDC dc, HWND control);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
-    void OnDpiChanged(int dpi, const RECT& suggested);
     void OnEraseBackground(HDC dc);
-    void OnActivate(bool active);
-    void OnNextControl(WPARAM wParam, LPARAM lParam);
-
-    void CreateControls();
-    void ApplyDpi(int dpi);
-    [[nodiscard]] SIZE WindowSize(int dpi) const;
-    void CentreOnScreen();
-    void PressPushButton(int index);
-    void Pick(form::ControlId option);
-    void MoveByRow(HWND from, bool down);
-    void RefreshTabStop(form::ControlId frame);
-    [[nodiscard]] HWND TabStopOf(form::ControlId frame) const;
-    void ArrangeTabOrder();
-
-    [[nodiscard]] HWND Control(form::ControlId id) const;
-    [[nodiscard]] std::size_t RowOf(HWND control) const;
 
     // The quiz's view of the window.
     void SetNameChecked(quiz::PairIndex i, bool on) override;
@@ -73,14 +85,23 @@ private:
     void SetChecked(form::ControlId id, bool on);
     void SetEnabled(form::ControlId id, bool on);
     void SetCaption(form::ControlId label, const std::string& text);
+    void MarkTabStop(form::ControlId frame);
+
+    // What the rules read of the option buttons.
+    [[nodiscard]] form::OptionState Of(form::ControlId option) const override;
+
+    [[nodiscard]] HWND Control(form::ControlId id) const;
+    [[nodiscard]] std::size_t RowOf(HWND control) const;
+    [[nodiscard]] form::ControlId IdOf(HWND control) const;
 
     HWND hwnd_ = nullptr;
     std::array<HWND, form::kControls.size()> controls_{};  // by table row
+    HWND announcement_ = nullptr;  // hidden: what a screen reader was last told
     form::win32::GdiObject<HFONT> font_;
     form::win32::BrushCache brushes_;
     std::array<form::win32::FittingLabel, form::kControls.size()> fitting_{};  // labels use theirs
     form::win32::Announcer announcer_;
     HWND focus_ = nullptr;     // the control to give the focus back to
     HWND arriving_ = nullptr;  // an option button that is being given the focus
-    quiz::QuizState state_{*this};
+    form::FormQuiz quiz_{*this};
 };

@@ -1,6 +1,8 @@
-// The quiz's view of the window: each operation is one property of one control.
+// The quiz's view of the window: each operation is one property of one
+// control. And what the shared rules read of the option buttons.
 #include "MainWindow.h"
 #include "TextConversion.h"
+#include "window/TabStops.h"
 
 using form::win32::Narrow;
 using form::win32::Widen;
@@ -8,12 +10,24 @@ using form::win32::WindowText;
 
 void MainWindow::SetChecked(form::ControlId id, bool on) {
     SendMessageW(Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-    RefreshTabStop(form::At(id).container);
+    MarkTabStop(form::At(id).container);
 }
 
 void MainWindow::SetEnabled(form::ControlId id, bool on) {
     EnableWindow(Control(id), on);
-    RefreshTabStop(form::At(id).container);
+    MarkTabStop(form::At(id).container);
+}
+
+// Tab itself asks the shared rules; the style tells assistive technology
+// which button of the group the keyboard enters it at, as in a dialog.
+void MainWindow::MarkTabStop(form::ControlId frame) {
+    const form::ControlId stop = form::TabStopOf(frame, *this);
+    for (const form::Control& row : form::kControls) {
+        if (!(row.container == frame)) continue;
+        const HWND button = Control(row.id);
+        const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE) & ~WS_TABSTOP;
+        SetWindowLongPtrW(button, GWL_STYLE, row.id == stop ? style | WS_TABSTOP : style);
+    }
 }
 
 void MainWindow::SetNameChecked(quiz::PairIndex i, bool on) { SetChecked(form::Option1(i), on); }
@@ -25,10 +39,13 @@ std::string MainWindow::GetFeedback() const {
     return Narrow(WindowText(Control(form::kFeedbackBox)));
 }
 
+// The standard accessibility events say that the box's value and a label's
+// name changed, for a reader that shows them; what is spoken is the one
+// announcement after the step.
 void MainWindow::SetFeedback(const std::string& text) {
-    const std::wstring wide = Widen(text);
-    SetWindowTextW(Control(form::kFeedbackBox), wide.c_str());
-    announcer_.ValueChanged(Control(form::kFeedbackBox), wide);
+    const HWND box = Control(form::kFeedbackBox);
+    SetWindowTextW(box, Widen(text).c_str());
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, box, OBJID_CLIENT, CHILDID_SELF);
 }
 
 std::string MainWindow::GetExplanation(quiz::PairIndex i) const {
@@ -46,7 +63,11 @@ void MainWindow::SetRightCaption(const std::string& text) { SetCaption(form::kRi
 void MainWindow::SetWrongCaption(const std::string& text) { SetCaption(form::kWrongCount, text); }
 
 void MainWindow::SetCaption(form::ControlId label, const std::string& text) {
-    const std::wstring wide = Widen(text);
-    SetWindowTextW(Control(label), wide.c_str());
-    announcer_.NameChanged(Control(label), wide);
+    SetWindowTextW(Control(label), Widen(text).c_str());
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Control(label), OBJID_CLIENT, CHILDID_SELF);
+}
+
+form::OptionState MainWindow::Of(form::ControlId option) const {
+    const HWND button = Control(option);
+    return {SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED, IsWindowEnabled(button) != 0};
 }

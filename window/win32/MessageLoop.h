@@ -1,8 +1,9 @@
 #pragma once
 
-#include <windows.h>
+class MainWindow;
 
 // Runs until the program is asked to quit, giving `window` the keyboard
-// handling of a dialog (Tab, arrow keys in a group, Space, Enter). Returns the
-// exit code, or -1 if reading the queue failed.
-int RunMessageLoop(HWND window);
+// handling of a dialog (Space, Enter, arrow keys to its option buttons) and
+// Tab by its own rule. Returns the exit code, or -1 if reading the queue
+// failed.
+int RunMessageLoop(MainWindow& window);

@@ -13,13 +13,14 @@ int Run(HINSTANCE instance, int showCommand) {
     MainWindow window(instance);
     if (!window.Handle()) return kStartFailed;
     window.Show(showCommand);
-    return RunMessageLoop(window.Handle());
+    return RunMessageLoop(window);
 }
 
 }  // namespace
 
 // The window answers screen readers with COM objects, which reach a reader in
-// another process only from a thread in a COM apartment.
+// another process only from a thread in a COM apartment. The UI Automation
+// library the window loads stays loaded past CoUninitialize, to the end.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand) {
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
