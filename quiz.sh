@@ -79,6 +79,8 @@ case "${1:-}" in
       tests/win32/run.sh
       tests/win32/msi.sh
       tests/web/run.sh
+      # All three editions showed, step by step, what the model says.
+      tests/scenario/compare.py "$build_dir/tests/scenario/scenario_tool" "$QUIZ_OBSERVATIONS_DIR"
     fi
     ;;
   package)

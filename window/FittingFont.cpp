@@ -10,6 +10,7 @@ int FittingPixels(int formPixels, double room, const CaptionWidth& widthAt) {
     if (needed <= room) return formPixels;
     int pixels = std::max(1, static_cast<int>(std::floor(formPixels * room / needed)));
     while (pixels > 1 && widthAt(pixels) > room) --pixels;
+    while (pixels + 1 < formPixels && widthAt(pixels + 1) <= room) ++pixels;
     return pixels;
 }
 

@@ -12,7 +12,7 @@ using CaptionWidth = std::function<double(int pixels)>;
 
 // The largest pixel size, up to `formPixels`, at which the caption fits in
 // `room` pixels, and never below 1. It starts from the size scaled by the
-// overshoot and steps down: glyph widths do not shrink exactly in step.
+// overshoot and steps from there: glyph widths do not shrink exactly in step.
 [[nodiscard]] int FittingPixels(int formPixels, double room, const CaptionWidth& widthAt);
 
 }  // namespace form

@@ -44,7 +44,9 @@ std::vector<std::string> PlayAndCompare(const std::vector<Action>& actions, cons
 std::ofstream OpenLog(const std::string& run, const std::string& edition) {
     const char* dir = std::getenv("QUIZ_OBSERVATIONS_DIR");
     if (!dir || !*dir) return {};
-    return std::ofstream(std::string(dir) + "/" + run + "-" + edition + ".jsonl");
+    // Binary: its lines end alike on every platform.
+    return std::ofstream(std::string(dir) + "/" + run + "-" + edition + ".jsonl",
+                         std::ios::binary);
 }
 
 }  // namespace scenario

@@ -30,22 +30,6 @@ constexpr KeyOf kKeys[] = {
 // A message answered within this, unless the window hangs.
 constexpr UINT kAnswerMs = 5000;
 
-// The control a click action is on; kWindow for a key.
-form::ControlId ClickedOn(const Action& action) {
-    switch (action.verb) {
-        case Verb::Name:
-            return scenario::OnRow(form::Frame1(0), action.row);
-        case Verb::Place:
-            return scenario::OnRow(form::Frame1(1), action.row);
-        case Verb::Check:
-            return form::Command1(form::kCheckButton);
-        case Verb::Clear:
-            return form::Command1(form::kClearButton);
-        default:
-            return form::kWindow;
-    }
-}
-
 scenario::Observation Observe(const Probe& probe) {
     scenario::Observation o{probe.Read(form::kFeedbackBox).text,
                             probe.Read(form::kRightCount).text,
@@ -71,7 +55,8 @@ struct Win32Edition {
     int untaken = 0;
 
     void Play(const Action& action) {
-        if (const form::ControlId control = ClickedOn(action); !(control == form::kWindow))
+        if (const form::ControlId control = scenario::ClickTarget(action);
+            !(control == form::kWindow))
             return probe.Click(control);
         for (const KeyOf& k : kKeys)
             if (k.verb == action.verb && !keyboard.Press(k.key, k.shift)) ++untaken;

@@ -205,12 +205,6 @@ run_under_wine() {
   step "accessibility events" driver events
   step "count captions fit at 144 dpi" driver fit
   step "close at 144 dpi" close_and_wait
-  # Windows ends a text file's lines with CR LF; every edition's log ends
-  # them alike.
-  local log
-  for log in "$OBSERVATIONS_DIR"/{game,random}-win32.jsonl; do
-    if [ -f "$log" ]; then sed -i 's/\r$//' "$log"; fi
-  done
 }
 
 main() {

@@ -117,13 +117,15 @@ TEST(FittingFont, ShrinksOnlyWhatIsTooWideAndAsLittleAsItCan) {
     const auto linear = [](int px) { return 5.0 * px; };
     // Widths that shrink slower than the size, as hinted glyphs do.
     const auto stubborn = [](int px) { return 4.0 * px + 20; };
+    // And widths that shrink faster.
+    const auto eager = [](int px) { return px * px / 4.0; };
     const struct {
         form::CaptionWidth width;
         double room;
         int pixels;
     } cases[] = {
-        {linear, 80, 16}, {linear, 500, 16},  {linear, 79, 15},
-        {linear, 3, 1},   {stubborn, 70, 12}, {stubborn, 10, 1},
+        {linear, 80, 16},   {linear, 500, 16}, {linear, 79, 15}, {linear, 3, 1},
+        {stubborn, 70, 12}, {stubborn, 10, 1}, {eager, 40, 12},
     };
     for (const auto& c : cases)
         EXPECT_EQ(form::FittingPixels(16, c.room, c.width), c.pixels) << c.room;
