@@ -105,12 +105,12 @@ void BeforeRealClicks(Checks& checks, const Probe& probe) {
     const std::vector<Action> game = RealClickGame();
     Compare(checks, probe, {game.begin(), game.begin() + kByMessage}, "a right pair", nullptr);
     for (std::size_t n = kByMessage; n < kByMessage + kAnsweredClicks; ++n) {
-        const form::ControlId button = ClickedOn(game[n]);
+        const form::ControlId button = scenario::ClickTarget(game[n]);
         checks.Expect(probe.ClickAnswered(button, kAnswerMs),
                       "BM_CLICK on the disabled " + form::NameOf(button) + " was answered");
     }
     for (std::size_t n = kByMessage + kAnsweredClicks; n < game.size(); ++n) {
-        const form::ControlId button = ClickedOn(game[n]);
+        const form::ControlId button = scenario::ClickTarget(game[n]);
         const POINT at = probe.ScreenCentre(button);
         std::printf("CLICK %ld %ld %s\n", at.x, at.y, form::NameOf(button).c_str());
     }
