@@ -6,7 +6,6 @@
 #include <sstream>
 #include <stdexcept>
 #include <string_view>
-#include <utility>
 
 #include "Model.h"
 #include "quiz/PairIndex.h"
@@ -17,29 +16,36 @@ namespace {
 
 constexpr std::uint32_t kFixedSeed = 20261209;
 
-constexpr std::array<std::pair<Verb, std::string_view>, 13> kWords{{
-    {Verb::Name, "name"},
-    {Verb::Place, "place"},
-    {Verb::Check, "check"},
-    {Verb::Clear, "clear"},
-    {Verb::Tab, "tab"},
-    {Verb::ShiftTab, "shift+tab"},
-    {Verb::Up, "up"},
-    {Verb::Down, "down"},
-    {Verb::Left, "left"},
-    {Verb::Right, "right"},
-    {Verb::Space, "space"},
-    {Verb::Enter, "enter"},
-    {Verb::Escape, "escape"},
+// Each action's word, and its weight in the random run's mix: mostly picks
+// and Check, as a pupil plays.
+struct Word {
+    Verb verb;
+    std::string_view text;
+    unsigned weight;
+};
+constexpr std::array<Word, 13> kWords{{
+    {Verb::Name, "name", 20},
+    {Verb::Place, "place", 20},
+    {Verb::Check, "check", 16},
+    {Verb::Clear, "clear", 2},
+    {Verb::Tab, "tab", 8},
+    {Verb::ShiftTab, "shift+tab", 6},
+    {Verb::Up, "up", 5},
+    {Verb::Down, "down", 5},
+    {Verb::Left, "left", 3},
+    {Verb::Right, "right", 3},
+    {Verb::Space, "space", 6},
+    {Verb::Enter, "enter", 4},
+    {Verb::Escape, "escape", 2},
 }};
 
 bool TakesRow(Verb verb) { return verb == Verb::Name || verb == Verb::Place; }
 
 Action Read(const std::string& word, std::istringstream& rest, int line) {
-    for (const auto& [verb, text] : kWords) {
-        if (word != text) continue;
-        Action action{verb};
-        if (TakesRow(verb) &&
+    for (const Word& w : kWords) {
+        if (word != w.text) continue;
+        Action action{w.verb};
+        if (TakesRow(w.verb) &&
             !(rest >> action.row && action.row >= 1 && action.row <= quiz::kPairCount))
             throw std::runtime_error("line " + std::to_string(line) + ": a row from 1 to 12");
         return action;
@@ -47,34 +53,13 @@ Action Read(const std::string& word, std::istringstream& rest, int line) {
     throw std::runtime_error("line " + std::to_string(line) + ": no action '" + word + "'");
 }
 
-// The random run's mix: mostly picks and Check, as a pupil plays.
-struct Weighted {
-    Verb verb;
-    unsigned weight;
-};
-constexpr std::array<Weighted, 13> kMix{{
-    {Verb::Name, 20},
-    {Verb::Place, 20},
-    {Verb::Check, 16},
-    {Verb::Clear, 2},
-    {Verb::Tab, 8},
-    {Verb::ShiftTab, 6},
-    {Verb::Up, 5},
-    {Verb::Down, 5},
-    {Verb::Left, 3},
-    {Verb::Right, 3},
-    {Verb::Space, 6},
-    {Verb::Enter, 4},
-    {Verb::Escape, 2},
-}};
-
 // Raw draws of the standard engine: its distributions differ between
 // standard libraries, the engine does not.
 Verb Draw(std::mt19937& engine) {
     unsigned total = 0;
-    for (const Weighted& w : kMix) total += w.weight;
+    for (const Word& w : kWords) total += w.weight;
     unsigned at = static_cast<unsigned>(engine() % total);
-    for (const Weighted& w : kMix) {
+    for (const Word& w : kWords) {
         if (at < w.weight) return w.verb;
         at -= w.weight;
     }
@@ -84,10 +69,10 @@ Verb Draw(std::mt19937& engine) {
 }  // namespace
 
 std::string ToText(const Action& action) {
-    for (const auto& [verb, text] : kWords)
-        if (verb == action.verb)
-            return TakesRow(verb) ? std::string(text) + " " + std::to_string(action.row)
-                                  : std::string(text);
+    for (const Word& w : kWords)
+        if (w.verb == action.verb)
+            return TakesRow(w.verb) ? std::string(w.text) + " " + std::to_string(action.row)
+                                    : std::string(w.text);
     return {};
 }
 
