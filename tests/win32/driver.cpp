@@ -9,6 +9,7 @@
 //   counts       105 wrong answers, and count captions that fit
 //   close        asks the window to close
 
+#include <windows.h>
 #include <objbase.h>
 
 #include <cstdio>
@@ -50,6 +51,9 @@ int wmain(int argc, wchar_t* argv[]) {
         return 2;
     }
     const std::string phase = form::win32::Narrow(argv[1]);
+    // Reads the window's pixels as they are: a process unaware of the dpi
+    // sees other programs' windows scaled to 96 dpi (as Wine 10 does too).
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     // Accessible objects come from the window's process through COM.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const Probe probe(kFindTimeoutMs);
