@@ -209,9 +209,9 @@ def press(acc, log, by_keys):
 class EventLog:
     """Every event the program sends, in order, as a screen reader gets it."""
 
-    TYPES = ("object:announcement", "object:text-changed", "object:property-change:accessible-name",
+    TYPES = ("object:text-changed", "object:property-change:accessible-name",
              "object:property-change:accessible-value", "object:value-changed",
-             "object:text-caret-moved", "object:state-changed", "focus:")
+             "object:text-caret-moved", "object:state-changed", "object:announcement", "focus:")
 
     def __init__(self):
         self.events = []

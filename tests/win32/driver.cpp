@@ -9,8 +9,8 @@
 //   counts       105 wrong answers, and count captions that fit
 //   close        asks the window to close
 
-#include <windows.h>
 #include <objbase.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <string>
