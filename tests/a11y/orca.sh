@@ -46,6 +46,8 @@ EOF
   HOME=$dir GSETTINGS_BACKEND=memory GDK_BACKEND=x11 orca --user-prefs "$prefs" --debug-file "$orca_log" \
     >/dev/null 2>&1 &
   pids+=($!)
-  for _ in $(seq 100); do grep -qs 'ORCA: Startup complete' "$orca_log" && return 0; sleep 0.1; done
+  # Orca's last line before it starts handling events: Orca 43's, then 48's.
+  local ready='ORCA: (Startup complete notification made|Starting Atspi main event loop)'
+  for _ in $(seq 100); do grep -qsE "$ready" "$orca_log" && return 0; sleep 0.1; done
   fail "Orca did not start"
 }

@@ -78,7 +78,6 @@ void ExpectFits(Checks& checks, HWND label, const std::wstring& caption, HFONT f
 }  // namespace
 
 void CheckCaptionsFit(Checks& checks, int dpi, int wrongAnswers) {
-    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     MainWindow::Register(instance);
     const MainWindow window(instance);

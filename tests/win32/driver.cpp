@@ -12,6 +12,7 @@
 //   close        asks the window to close
 
 #include <objbase.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <iostream>
@@ -91,6 +92,9 @@ int wmain(int argc, wchar_t* argv[]) {
         return 2;
     }
     const std::string phase = form::win32::Narrow(argv[1]);
+    // Reads the window's pixels as they are: a process unaware of the dpi
+    // sees other programs' windows scaled to 96 dpi (as Wine 10 does too).
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     // Accessible objects come from the window's process through COM.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const Probe probe(kFindTimeoutMs);

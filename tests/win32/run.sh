@@ -144,12 +144,16 @@ start_program() {
 }
 
 # The same layout at 144 dots per inch: every position and the font scale.
-# The driver is told the dpi, so that it checks the window against it.
+# The driver is told the dpi, so that it checks the window against it. Wine
+# 10 gives the screen the dpi it reads when it first lists the displays after
+# its server started, so the server must end before the program starts again;
+# Wine 8 reads the setting in each new process.
 dpi=96
 set_dpi() {
   dpi=$1
   setup dpi "$WINE" reg.exe add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
     /d "$1" /f
+  setup "wineserver-dpi" wineserver -w
 }
 
 # Real mouse clicks where the driver says: a disabled button, then an
