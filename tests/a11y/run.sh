@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # The real program on a virtual screen, read and played only the way a screen
 # reader does it, through AT-SPI:
-#   run.sh PROGRAM SCRIPT X11_PROBE [orca]
+#   run.sh PROGRAM SCRIPT X11_PROBE SCENARIO_TOOL SCENARIO [orca]
 # Starts a virtual screen and a private D-Bus session with the accessibility
 # bus, with "orca" the screen reader Orca too, then the program, then SCRIPT
-# (Python with pyatspi), which takes the texts it expects from X11_PROBE.
-# SCRIPT's exit status is the result; everything started here is stopped on
-# the way out.
+# (Python with pyatspi), which takes the texts it expects from X11_PROBE and
+# plays SCENARIO with what SCENARIO_TOOL says each step must show. SCRIPT's
+# exit status is the result; everything started here is stopped on the way
+# out.
 set -euo pipefail
-program=$1 script=$2 probe=$3
+program=$1 script=$2 probe=$3 scenario_tool=$4 scenario=$5
 # shellcheck source-path=SCRIPTDIR source=../e2e/screen.sh
 source "$(dirname "$0")/../e2e/screen.sh"
 in_own_session 90 "$0" "$@"
@@ -31,7 +32,7 @@ for _ in $(seq 100); do
 done
 [ -n "$launched" ] || fail "the accessibility bus did not start"
 
-if [ "${4:-}" = orca ]; then
+if [ "${6:-}" = orca ]; then
   # shellcheck source-path=SCRIPTDIR source=orca.sh
   source "$(dirname "$0")/orca.sh"
   start_orca "$runtime_dir"
@@ -42,8 +43,9 @@ fi
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" &
 quiz_pid=$!
 
+"$scenario_tool" expect "$scenario" >"$runtime_dir/steps.jsonl"
 # Debian's pyatspi belongs to the system Python, not to another one on PATH.
 status=0
-timeout -k 5 60 /usr/bin/python3 "$script" "$probe" || status=$?
+timeout -k 5 60 /usr/bin/python3 "$script" "$probe" "$runtime_dir/steps.jsonl" || status=$?
 kill -0 "$quiz_pid" 2>/dev/null || fail "the program ended during the test"
 exit "$status"

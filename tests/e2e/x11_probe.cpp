@@ -7,8 +7,9 @@
 //   x11_probe close WINDOW_ID    sends WM_DELETE_WINDOW
 //   x11_probe title              prints the caption the window must carry
 //   x11_probe size               prints "WxH", the window's client size
-//   x11_probe texts              prints, as JSON, the texts a screen reader
-//                                meets: title, captions, the box's name, verdicts
+//   x11_probe texts              prints, as JSON, what a screen reader meets:
+//                                the title, the heading, each group with its
+//                                buttons by name, the push buttons, the box
 #include <X11/Xlib.h>
 
 #include <cstdio>
@@ -16,10 +17,12 @@
 #include <string>
 #include <string_view>
 
-#include "quiz/QuizTexts.h"
+#include "Observation.h"
 #include "window/FormLayout.h"
 
 namespace {
+
+using scenario::Json;
 
 constexpr int kPointInset = 5;  // clear of the control's edge
 
@@ -29,46 +32,30 @@ const form::Control* Lookup(const char* name, const char* index) {
     return nullptr;
 }
 
-std::string Json(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x",
-                          static_cast<unsigned>(static_cast<unsigned char>(c)));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
+// {"NAME": "caption", ...} of the controls in a container, of one kind.
+std::string Captions(form::ControlId container, form::Kind kind) {
+    std::string map;
+    for (const form::Control& row : form::kControls)
+        if (row.container == container && row.kind == kind)
+            map += (map.empty() ? "{" : ", ") + Json(form::NameOf(row.id)) + ": " + Json(row.text);
+    return map + "}";
 }
 
-// The captions of one group's option buttons, in pair order.
-std::string Captions(form::ControlId (*option)(int)) {
-    std::string list = "[";
-    for (int i = 0; i < quiz::kPairCount; ++i)
-        list += (i ? ", " : "") + Json(form::At(option(i)).text);
-    return list + "]";
+std::string Group(form::ControlId frame) {
+    return "{\"name\": " + Json(form::At(frame).text) +
+           ", \"options\": " + Captions(frame, form::Kind::OptionButton) + "}";
 }
 
 int Texts() {
-    auto text = [](form::ControlId id) { return Json(form::At(id).text); };
+    const form::Control& box = form::At(form::kFeedbackBox);
     std::printf(
-        "{\"title\": %s, \"names\": %s, \"places\": %s, \"heading\": %s,\n"
-        " \"names_frame\": %s, \"places_frame\": %s, \"check\": %s, \"clear\": %s,\n"
-        " \"text_box\": %s, \"right_verdict\": %s, \"wrong_verdict\": %s, \"prompt\": %s}\n",
-        Json(form::WindowCaption()).c_str(), Captions(form::Option1).c_str(),
-        Captions(form::Option2).c_str(), text(form::kHeading).c_str(),
-        text(form::Frame1(0)).c_str(), text(form::Frame1(1)).c_str(),
-        text(form::Command1(form::kCheckButton)).c_str(),
-        text(form::Command1(form::kClearButton)).c_str(),
-        Json(form::At(form::kFeedbackBox).accessibleName).c_str(),
-        Json(quiz::text::RightVerdict).c_str(), Json(quiz::text::WrongVerdict).c_str(),
-        Json(quiz::text::Prompt).c_str());
+        "{\"title\": %s, \"heading\": %s,\n \"groups\": [%s, %s],\n \"buttons\": %s,\n"
+        " \"box\": {\"id\": %s, \"name\": %s}, \"right\": %s, \"wrong\": %s}\n",
+        Json(form::WindowCaption()).c_str(), Json(form::At(form::kHeading).text).c_str(),
+        Group(form::Frame1(0)).c_str(), Group(form::Frame1(1)).c_str(),
+        Captions(form::kWindow, form::Kind::PushButton).c_str(), Json(form::NameOf(box.id)).c_str(),
+        Json(box.accessibleName).c_str(), Json(form::NameOf(form::kRightCount)).c_str(),
+        Json(form::NameOf(form::kWrongCount)).c_str());
     return 0;
 }
 
