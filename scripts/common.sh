@@ -109,6 +109,16 @@ wait_drawn() {
   return 1
 }
 
+# Waits up to SECONDS for a child process of this shell to end and sets
+# exit_code to its exit status; returns 1 if it is still running:
+#   ended SECONDS PID
+# shellcheck disable=SC2034 # exit_code is the caller's
+ended() {
+  timeout "$1" tail --pid="$2" -f /dev/null || return 1
+  exit_code=0
+  wait "$2" || exit_code=$?
+}
+
 # Prints every process the given one started, deepest first.
 descendants() {
   local child

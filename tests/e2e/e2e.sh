@@ -45,9 +45,6 @@ crop after-right Label1 2
 ! differs before Label1 2 after-right || fail "the wrong-answer count changed"
 echo "right pair: feedback, count and both buttons changed on screen"
 
-"$probe" close "$window"
-timeout 10 tail --pid="$quiz_pid" -f /dev/null || fail "the program did not end"
-status=0
-wait "$quiz_pid" || status=$?
-[ "$status" -eq 0 ] || fail "exit status $status"
+close_window "$quiz_pid"
+[ "$quiz_status" -eq 0 ] || fail "exit status $quiz_status"
 echo "closed with exit status 0; screenshots in $out"

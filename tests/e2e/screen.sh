@@ -85,6 +85,6 @@ play_pair() {
 # child of this shell) and sets quiz_status to its exit status.
 close_window() {
   "$probe" close "$window"
-  quiz_status=0
-  wait "$1" || quiz_status=$?
+  ended 120 "$1" || fail "the program did not end"
+  quiz_status=$exit_code
 }

@@ -196,21 +196,20 @@ why_not_start() {
 }
 
 start_installed() {
-  local program app window code=0
+  local program app window
   program="$PROGRAM_FILES\\$(field Directory INSTALLDIR 3)\\$(basename "$PROGRAM")"
   start_wine_screen
   "$WINE" "$program" &
   app=$!
   # Wine names a window's class after its program file.
-  window=$(timeout 60 xdotool search --sync --onlyvisible --class "$(basename "$PROGRAM")" |
-    head -n 1) || return 1
+  find_window 60 --class "$(basename "$PROGRAM")" || return 1
   echo "window $window: $(xdotool getwindowname "$window")"
-  import -window root "$OUT_DIR/msi-installed.png" && echo "screenshot: $OUT_DIR/msi-installed.png"
+  wait_drawn "$window" "$OUT_DIR/msi-installed.png" &&
+    echo "screenshot: $OUT_DIR/msi-installed.png"
   "$WINE" taskkill.exe /im "$(basename "$PROGRAM")"
-  timeout 20 tail --pid="$app" -f /dev/null || return 1
-  wait "$app" || code=$?
-  echo "exit code $code"
-  [ "$code" -eq 0 ]
+  ended 20 "$app" || return 1
+  echo "exit code $exit_code"
+  [ "$exit_code" -eq 0 ]
 }
 
 main() {

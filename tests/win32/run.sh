@@ -173,12 +173,9 @@ screenshot() {
 
 # Closing the window must end the program with exit code 0.
 close_and_wait() {
-  driver close || return 1
-  local code=0
-  timeout 20 tail --pid="$app_pid" -f /dev/null || return 1
-  wait "$app_pid" || code=$?
-  echo "exit code $code"
-  [ "$code" -eq 0 ]
+  driver close && ended 20 "$app_pid" || return 1
+  echo "exit code $exit_code"
+  [ "$exit_code" -eq 0 ]
 }
 
 run_under_wine() {
