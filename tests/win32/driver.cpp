@@ -30,7 +30,6 @@
 namespace {
 
 constexpr DWORD kFindTimeoutMs = 20000;
-constexpr int kRandomLength = 300;
 // A three-digit count, wider than its label in the form's font.
 constexpr int kWrongAnswers = 105;
 constexpr int kEventAnswers = 3;
@@ -57,8 +56,9 @@ void Events(Checks& checks, const Probe& probe) {
 void RandomRun(Checks& checks, const Probe& probe) {
     const std::uint32_t seed = scenario::Seed();
     std::printf("the random run: seed %u, %d actions (QUIZ_SEED=%u replays it)\n", seed,
-                kRandomLength, seed);
-    PlayScenario(checks, probe, scenario::RandomScenario(seed, kRandomLength), "random");
+                scenario::kRandomRunLength, seed);
+    PlayScenario(checks, probe, scenario::RandomScenario(seed, scenario::kRandomRunLength),
+                 "random");
 }
 
 int Run(const std::string& phase, Checks& checks, const Probe& probe) {
