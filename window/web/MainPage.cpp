@@ -53,27 +53,13 @@ extern "C" EMSCRIPTEN_KEEPALIVE void QuizPageArrow(MainPage* page, int row, int 
     page->OnArrow(static_cast<std::size_t>(row), static_cast<form::Arrow>(arrow));
 }
 
-namespace {
-
-// The window's size, colour and font.
-std::string FormStyle(const form::Window& w) {
-    return "width: " + form::web::Px(w.clientWidth) + "; height: " + form::web::Px(w.clientHeight) +
-           "; background-color: " + form::web::CssColor(w.back) +
-           "; font-family: " + form::web::CssFontFamily(w) +
-           "; font-size: " + std::to_string(form::web::FontPixels(w)) + "px";
-}
-
-}  // namespace
-
 MainPage::MainPage()
     : tabStops_{form::TabStopOf(form::Frame1(0), form::StartOptions{}),
                 form::TabStopOf(form::Frame1(1), form::StartOptions{})} {
-    const form::Window& props = form::kWindowProps;
-    form::web::BuildForm(form::web::CssColor(props.back), FormStyle(props),
-                         form::web::FormMarkup());
     ListenToControls(this);
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_FALSE, ResizeCallback);
-    // The load step: the counts read zero before the page is first painted.
+    // The load step. The page's markup already shows what it leaves, so it
+    // changes nothing on screen, and the page may be painted before it.
     quiz_.Load();
     RequestFrame();
 }
@@ -125,16 +111,5 @@ EM_BOOL MainPage::FrameCallback(double /*time*/, void* page) {
     self.framePending_ = false;
     self.FitCountCaption(form::kRightCount);
     self.FitCountCaption(form::kWrongCount);
-    self.FitToWidth();
     return EM_FALSE;  // once
-}
-
-// A narrow screen, such as a phone's, shows the whole form scaled down
-// evenly; a wide one shows it at its own size.
-void MainPage::FitToWidth() {
-    const int available = form::web::PageWidth();
-    const int width = form::ToPixels(form::kWindowProps.clientWidth);
-    form::web::SetFormTransform(available < width ? "scale(calc(" + std::to_string(available) +
-                                                        " / " + std::to_string(width) + "))"
-                                                  : std::string());
 }
