@@ -18,7 +18,8 @@ using form::Kind;
 // in a group are the page's own, so that every browser moves alike; their
 // order here is that of form::Arrow. A press on anything but a usable control,
 // a finished pair's button among them, leaves the focus where it was, as on
-// the desktop.
+// the desktop. A resize may switch the layout, and the counts fit anew: a
+// listener of our own, lighter to start than emscripten's event library.
 // clang-format off
 EM_JS(void, ListenToControls, (MainPage* page), {
     function row(event) { return Number(event.target.dataset.row); }
@@ -42,6 +43,7 @@ EM_JS(void, ListenToControls, (MainPage* page), {
         event.preventDefault();
         _QuizPageArrow(page, row(event), arrow);
     });
+    window.addEventListener("resize", function() { _QuizPageResize(page); });
 });
 // clang-format on
 
@@ -53,25 +55,24 @@ extern "C" EMSCRIPTEN_KEEPALIVE void QuizPageArrow(MainPage* page, int row, int 
     page->OnArrow(static_cast<std::size_t>(row), static_cast<form::Arrow>(arrow));
 }
 
+extern "C" EMSCRIPTEN_KEEPALIVE void QuizPageResize(MainPage* page) { page->OnResize(); }
+
 MainPage::MainPage()
     : tabStops_{form::TabStopOf(form::Frame1(0), form::StartOptions{}),
                 form::TabStopOf(form::Frame1(1), form::StartOptions{})} {
     ListenToControls(this);
-    emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_FALSE, ResizeCallback);
     // The load step. The page's markup already shows what it leaves, so it
     // changes nothing on screen, and the page may be painted before it.
     quiz_.Load();
     RequestFrame();
 }
 
-EM_BOOL MainPage::ResizeCallback(int /*type*/, const EmscriptenUiEvent* /*event*/, void* page) {
-    static_cast<MainPage*>(page)->RequestFrame();
-    return EM_FALSE;
-}
+void MainPage::OnResize() { RequestFrame(); }
 
 void MainPage::OnControl(std::size_t row) {
-    const std::string told = quiz_.Press(form::kControls.at(row).id);
-    ApplyTabStops();
+    const form::Control& control = form::kControls.at(row);
+    const std::string told = quiz_.Press(control.id);
+    ApplyTabStops(control);
     if (!told.empty())
         form::web::SetText(std::string(form::web::kAnnouncerId), "textContent", told);
 }
@@ -85,11 +86,14 @@ void MainPage::OnArrow(std::size_t row, form::Arrow arrow) {
 }
 
 // Each group is one Tab stop: every other button of it is out of the Tab
-// order, so that every browser enters the group at the same button.
-void MainPage::ApplyTabStops() {
+// order, so that every browser enters the group at the same button. A pick
+// changes its own group only; Check and Clear may change both.
+void MainPage::ApplyTabStops(const form::Control& pressed) {
     for (std::size_t frame = 0; frame < tabStops_.size(); ++frame) {
+        const form::ControlId group = form::Frame1(static_cast<int>(frame));
+        if (pressed.kind == form::Kind::OptionButton && !(pressed.container == group)) continue;
         form::ControlId& stop = tabStops_[frame];
-        const form::ControlId now = form::TabStopOf(form::Frame1(static_cast<int>(frame)), *this);
+        const form::ControlId now = form::TabStopOf(group, *this);
         if (now == stop) continue;
         if (!(stop == form::kWindow))
             form::web::SetText(form::web::ElementId(stop), "tabIndex", "-1");

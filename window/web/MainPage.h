@@ -29,11 +29,12 @@ public:
     // An arrow key on the option button at `row`: the button it leads to is
     // focused and checked.
     void OnArrow(std::size_t row, form::Arrow arrow);
+    // The window resized: the layout may have changed.
+    void OnResize();
 
 private:
-    void ApplyTabStops();
+    void ApplyTabStops(const form::Control& pressed);
     void RequestFrame();
-    static EM_BOOL ResizeCallback(int type, const EmscriptenUiEvent* event, void* page);
     static EM_BOOL FrameCallback(double time, void* page);
 
     // The quiz's view of the page.
