@@ -328,6 +328,9 @@ class PageTest(Chromium):
     def check_sizes(self):
         """On each screen: option rows, text size, no sideways scrolling, one screen, taps."""
         table_row = min(r["rect"][3] for r in self.form["controls"] if r["kind"] == "OptionButton")
+        start = next(iter(self.runs.values()))[0]["expected"]
+        counts = {self.named["rightCount"]: start["right"], self.named["wrongCount"]: start["wrong"]}
+        captions = {e: shown(counts.get(e, r["text"])) for e, r in self.rows.items() if r["visible"]}
         try:
             for name, width, height, scale, touch, row, one_screen in SIZES:
                 layout = "touch" if touch or width < self.form["width"] else "desktop"
@@ -347,6 +350,9 @@ class PageTest(Chromium):
                     self.expect(f"{name}: scrolling", page_height <= view_height, True)
                 self.expect(f"{name}: controls off the screen", got["outside"], [])
                 self.expect(f"{name}: cut captions", d.execute_script(READ_CUT_CAPTIONS), [])
+                shows = d.execute_script(READ_CONTROLS, list(self.rows))
+                self.expect(f"{name}: captions as shown, with their blanks",
+                            {e: shows[e]["text"] for e in captions}, captions)
                 self.check_axe(f"start, {name}", layout)
                 d.save_screenshot(os.path.join(self.out_dir, f"web-{name}.png"))
                 if touch:  # the whole row takes the tap, far from the button
@@ -366,6 +372,7 @@ class PageTest(Chromium):
             self.next_frame()
             self.expect("cut captions at the end",
                         self.driver.execute_script(READ_CUT_CAPTIONS), [])
+            self.check_accessibility(steps[-1]["expected"])
             self.check_axe(f"after {name}, {TOUCH_GAME}", "touch")
         finally:
             self.emulate(DESKTOP["width"], DESKTOP["height"], DESKTOP["deviceScaleFactor"], False)
