@@ -6,13 +6,13 @@ BUILD_DIR is the web build after tests/web/run.sh (the page, and form.json
 from the form probe). The floor page is written there: the quiz's title, size,
 colour and font with one caption, and nothing else: no script, no WebAssembly.
 
-A load lasts from the start of navigation to the page being ready: the quiz's
-24 radio buttons present and a click on one of them taken (checked, and seen by
-a listener added after the quiz's own), or the floor's caption present and
-clicked. Beside it, the time to the first paint of text or colour, which a
-browser puts on its next frame. Floor and quiz load in turn, after one
-unmeasured load of each, RUNS times each (at least 7); the table gives the
-medians, their ratios and the page's size.
+A load lasts from the start of navigation to the page being ready: once the
+page's scripts have run (the document parsed), a click on one of the quiz's 24
+radio buttons taken by the quiz (checked, and made its group's Tab stop, which
+only the quiz's own script does), or a click on the floor's caption. Beside it,
+the time to the first paint of text or colour. Floor and quiz load in turn,
+after one unmeasured load of each, RUNS times each (at least 7); the table
+gives the medians, their ratios against the targets and the page's size.
 """
 import html
 import json
@@ -25,18 +25,21 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from chromium import Chromium  # noqa: E402
 
 # Runs in every page before its own scripts; time is from navigation start.
+# The quiz's controls are in its markup before its script runs: a click is
+# taken only once the quiz has made the clicked button, out of the Tab order
+# until then, its group's Tab stop.
 READY_WATCH = """
-new MutationObserver((_, observer) => {
-  const radios = document.querySelectorAll('input[type=radio]');
-  const target = radios.length === 24 ? radios[0] : document.querySelector('.floor .caption');
-  if (!target) return;
-  observer.disconnect();
-  target.addEventListener('click', () => {
-    if (target.type !== 'radio' || target.checked) window.readyAt = performance.now();
-  });
+document.addEventListener('DOMContentLoaded', () => {
+  const radios = [...document.querySelectorAll('input[type=radio]')];
+  const target = radios.length === 24 ? radios.find(r => r.tabIndex < 0) :
+                                        document.querySelector('.floor .caption');
   target.click();
-}).observe(document, {childList: true, subtree: true});
+  if (target.type !== 'radio' || target.checked && target.tabIndex > 0)
+    window.readyAt = performance.now();
+});
 """
+# What the page is to reach, against the floor page, and its largest size.
+READY_TARGET, PAINT_TARGET, SIZE_TARGET = 1.25, 1.10, 100_000
 
 
 def floor_page(form):
@@ -94,18 +97,18 @@ def main():
     print(f"Machine: {os.cpu_count()} cores, headless Chromium, page from disk, offline")
     print(f"From navigation start ({runs} alternating loads of each, medians)")
     print(f"{'':24}{'quiz':>12}{'floor':>12}{'quiz/floor':>12}  target")
-    for column, what in enumerate(("to ready", "to first paint")):
+    for column, what, target in ((0, "to ready", READY_TARGET),
+                                 (1, "to first paint", PAINT_TARGET)):
         quiz_ms, floor_ms = (statistics.median(t[column] for t in times[name])
                              for name in ("quiz", "floor"))
-        verdict = ("  <= 100 ms " + ("met" if quiz_ms <= 100 else "MISSED") + ", <= 1.5 " +
-                   ("met" if quiz_ms / floor_ms <= 1.5 else "MISSED")) if column == 0 else ""
-        print(f"  {what:22}{quiz_ms:>9.1f} ms{floor_ms:>9.1f} ms{quiz_ms / floor_ms:>12.2f}"
-              + verdict)
+        ratio = quiz_ms / floor_ms
+        print(f"  {what:22}{quiz_ms:>9.1f} ms{floor_ms:>9.1f} ms{ratio:>12.2f}  <= {target:.2f} "
+              + ("met" if ratio <= target else "MISSED"))
     for name in ("quiz", "floor"):
         ready = [t[0] for t in times[name]]
         print(f"  {name} to ready, min-max{'':4}{min(ready):.1f}-{max(ready):.1f} ms")
-    print(f"  page size{'':15}{size / 1024:>9.1f} KiB  <= 300 KB "
-          f"{'met' if size <= 300_000 else 'MISSED'}")
+    print(f"  page size{'':15}{size / 1024:>9.1f} KiB  < {SIZE_TARGET // 1000} KB "
+          f"{'met' if size < SIZE_TARGET else 'MISSED'}")
 
 
 if __name__ == "__main__":

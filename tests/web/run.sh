@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the browser page and tests it in headless Chromium, offline:
 #   tests/web/run.sh     install what is missing, build, test
-# The screenshots (100 % and phone width) stay in build/web/.
+# The screenshots (100 % and each screen size) stay in build/web/.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 # shellcheck source-path=SCRIPTDIR source=../../scripts/common.sh
@@ -14,6 +14,12 @@ BUILD_DIR=build/web
 
 ./quiz.sh web
 install_missing "${TEST_PACKAGES[@]}"
+# The accessibility checker, at the version the lock file pins. Debian's npm
+# only where no npm came with node.
+command -v npm >/dev/null || install_missing npm
+mkdir -p "$BUILD_DIR/npm"
+cp tests/web/package.json tests/web/package-lock.json "$BUILD_DIR/npm/"
+(cd "$BUILD_DIR/npm" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error)
 
 node "$BUILD_DIR/tests/web/form_probe.js" >"$BUILD_DIR/form.json"
 # The shared game and the random run, with what each step must show.
@@ -27,4 +33,5 @@ export QUIZ_OBSERVATIONS_DIR=${QUIZ_OBSERVATIONS_DIR:-$PWD/build/observations}
 mkdir -p "$QUIZ_OBSERVATIONS_DIR"
 # Debian's Python: it is the one that has Debian's selenium.
 /usr/bin/python3 tests/web/web_test.py "$BUILD_DIR/window/web/revolutions-quiz.html" \
-  "$BUILD_DIR/form.json" "$BUILD_DIR" "$BUILD_DIR/game.jsonl" "$BUILD_DIR/random.jsonl"
+  "$BUILD_DIR/form.json" "$BUILD_DIR/npm/node_modules/axe-core/axe.min.js" "$BUILD_DIR" \
+  "$BUILD_DIR/game.jsonl" "$BUILD_DIR/random.jsonl"

@@ -1,18 +1,20 @@
 #!/usr/bin/python3
 """The browser page in headless Chromium, met as a pupil and a screen reader meet it.
 
-Usage: web_test.py PAGE.html FORM.json OUT_DIR RUN.jsonl...
+Usage: web_test.py PAGE.html FORM.json AXE.js OUT_DIR RUN.jsonl...
 
 FORM.json is the form probe's print of the table; every expected caption,
-place and colour comes from there. Each RUN.jsonl is a scenario as the
-scenario tool prints it: each step's action, the control it clicks and what
-the page must then show, from the real quiz and the editions' shared rules.
-Input is real (WebDriver actions and the DevTools protocol's touch events);
-the page is read as it is shown (visible text, computed styles, boxes) and
-through the accessibility tree. Screenshots at 100 % and at phone width, and
-what the page showed at each step of each run (RUN-web.jsonl, for the
-comparison of all editions), go to OUT_DIR, the latter to
-QUIZ_OBSERVATIONS_DIR where that is set.
+place and colour comes from there. AXE.js is the accessibility checker
+axe-core, run on the page at the start and after a game in both layouts.
+Each RUN.jsonl is a scenario as the scenario tool prints it: each step's
+action, the control it clicks and what the page must then show, from the
+real quiz and the editions' shared rules. Input is real (WebDriver actions
+and the DevTools protocol's touch events); the page is read as it is shown
+(visible text, computed styles, boxes) and through the accessibility tree.
+Screenshots at 100 %, before the page's script ran and at each screen size,
+axe's findings, and what the page showed at each step of each run
+(RUN-web.jsonl, for the comparison of all editions), go to OUT_DIR, the
+latter to QUIZ_OBSERVATIONS_DIR where that is set.
 """
 import json
 import os
@@ -25,7 +27,29 @@ from selenium.webdriver.common.keys import Keys
 
 from chromium import DESKTOP, Chromium
 
-PHONE = {"width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True}
+# The screens a pupil meets: CSS pixels, device pixels to a CSS pixel, a
+# finger or a mouse; the least height of an option row there (None: the
+# table's own); whether the whole quiz is on one screen. Zoom to 400 % on a
+# 1280 x 800 screen leaves the page 320 x 200 CSS pixels, each of 4 device
+# pixels. A screen narrower than the form, or touched, gets the layout for
+# fingers.
+FINGER, LEAST = 44, 24  # the platforms' touch target; WCAG 2.5.8's least target
+TEXT = 16  # CSS px: the least text size on any screen, also the form's own font
+SIZES = (
+    # name       width height scale touch  row     one screen
+    ("320x568",    320,  568,    2, True,  LEAST,  True),
+    ("360x640",    360,  640,    3, True,  LEAST,  True),
+    ("640x360",    640,  360,    3, True,  LEAST,  False),  # a phone on its side
+    ("768x1024",   768, 1024,    2, True,  FINGER, True),
+    ("1280x800",  1280,  800,    1, False, None,   True),
+    ("zoom400",    320,  200,    4, False, LEAST,  False),
+)
+TOUCH_GAME = "360x640"  # where the first run is played again with a finger
+# axe-core's rules for WCAG 2.2 AA and its best practices. Each layout may
+# break only what the design fixes: the positive tab indexes of its tab
+# order, and for a mouse its 20 px option rows.
+AXE_TAGS = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa", "best-practice"]
+AXE_ALLOWED = {"desktop": {"tabindex", "target-size"}, "touch": {"tabindex"}}
 PLAYED_WITHOUT_FROMBASE64 = 12  # steps of the first run
 KEYS = {"tab": (Keys.TAB,), "shift+tab": (Keys.SHIFT, Keys.TAB), "up": (Keys.ARROW_UP,),
         "down": (Keys.ARROW_DOWN,), "left": (Keys.ARROW_LEFT,), "right": (Keys.ARROW_RIGHT,),
@@ -60,15 +84,33 @@ return Object.fromEntries(arguments[0].map(id => {
                shown: box.checkVisibility(), onTop: box.contains(centre)}];
 }));
 """
-# Captions that run past the edge of their box, at whatever scale.
+# Captions that run past an edge of their box, at whatever scale.
 READ_CUT_CAPTIONS = """
 return [...document.querySelectorAll('.caption, .label-box, .command')].filter(e => {
   const box = (e.closest('.option') || e).getBoundingClientRect();
   const range = document.createRange(); range.selectNodeContents(e);
   const text = range.getBoundingClientRect();
   return text.left < box.left - 0.5 || text.right > box.right + 0.5 ||
+         text.top < box.top - 0.5 || text.bottom > box.bottom + 0.5 ||
          e.scrollWidth > e.clientWidth;
 }).map(e => e.textContent);
+"""
+# The layout on a screen: each option row's height, the smallest text, the
+# page's scrolling extent against the viewport, and the controls that stand
+# outside it (sideways only, unless the whole quiz is to be on one screen).
+READ_LAYOUT = """
+const page = document.documentElement, oneScreen = arguments[0];
+const shown = [...document.querySelectorAll('.row > *, .option')].filter(e => e.checkVisibility());
+const texts = [...document.querySelectorAll('.caption, .label-box, .command, .textbox')];
+return {rows: [...document.querySelectorAll('.option')].map(e => e.getBoundingClientRect().height),
+        text: Math.min(...texts.filter(e => e.checkVisibility())
+                                .map(e => parseFloat(getComputedStyle(e).fontSize))),
+        scroll: [page.scrollWidth, page.clientWidth, page.scrollHeight, page.clientHeight],
+        outside: shown.filter(e => {
+          const r = e.getBoundingClientRect();
+          return r.left < -0.5 || r.right > page.clientWidth + 0.5 ||
+                 oneScreen && (r.top < -0.5 || r.bottom > page.clientHeight + 0.5);
+        }).map(e => e.id || e.querySelector('input').id)};
 """
 
 
@@ -82,13 +124,16 @@ def shown(text):
 
 
 class PageTest(Chromium):
-    def __init__(self, page, form, out_dir, runs):
+    def __init__(self, page, form, axe, out_dir, runs):
         super().__init__()
         self.url = "file://" + os.path.abspath(page)
         self.form, self.out_dir, self.runs = form, out_dir, runs
+        with open(axe, encoding="utf-8") as f:
+            self.axe = f.read()
         self.rows = {element_id(r): r for r in form["controls"]}
         self.named = form["named"]
-        self.failures = []
+        self.failures, self.notes, self.axe_found = [], [], []
+        self.tapping = False  # clicks are taps of a finger
 
     def expect(self, what, got, wanted):
         if got != wanted and isinstance(got, dict) and isinstance(wanted, dict):
@@ -110,11 +155,25 @@ class PageTest(Chromium):
         return self.driver.execute_script(READ_STATE, self.named)
 
     def click(self, element_id):
-        """A real click near the far right end of the control's box."""
+        """A real click, or tap, near the far right end of the control's box."""
         control = self.driver.find_element(By.ID, element_id)
         box = control.find_element(By.XPATH, "..") if control.tag_name == "input" else control
-        ActionChains(self.driver).move_to_element_with_offset(
-            box, box.size["width"] // 2 - 3, 0).click().perform()
+        if not self.tapping:
+            ActionChains(self.driver).move_to_element_with_offset(
+                box, box.size["width"] // 2 - 3, 0).click().perform()
+            return
+        r = self.driver.execute_script(
+            "arguments[0].scrollIntoView({block: 'nearest'});"
+            "return arguments[0].getBoundingClientRect().toJSON()", box)
+        point = {"x": r["right"] - 4, "y": r["top"] + r["height"] / 2}
+        for kind, points in (("touchStart", [point]), ("touchEnd", [])):
+            self.cdp("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+
+    def emulate(self, width, height, scale, touch):
+        self.cdp("Emulation.setDeviceMetricsOverride",
+                 {"width": width, "height": height, "deviceScaleFactor": scale, "mobile": touch})
+        self.cdp("Emulation.setTouchEmulationEnabled", {"enabled": touch})
+        self.tapping = touch
 
     def keys(self, *keys):
         chain = ActionChains(self.driver)
@@ -140,10 +199,35 @@ class PageTest(Chromium):
                         got, step["expected"])
 
     # --- the checks -------------------------------------------------------
-    def check_start_state(self):
+    def check_axe(self, where, layout):
+        """axe-core on the page as it is: only what the design fixes may be found."""
+        self.driver.execute_script(self.axe)
+        # A target too close to its neighbours axe leaves to review rather
+        # than failing it: here that is a finding too.
+        got = self.driver.execute_async_script("""
+            const count = results => Object.fromEntries(results.map(r => [r.id, r.nodes.length]));
+            axe.run(document, {runOnly: {type: 'tag', values: arguments[0]}}).then(r => {
+              const found = count(r.violations), review = count(r.incomplete);
+              if (review['target-size']) found['target-size'] = review['target-size'];
+              arguments[1]({found: found, review: review});
+            });""", AXE_TAGS)
+
+        def listed(counts):
+            return ", ".join(f"{rule} {n}" for rule, n in sorted(counts.items())) or "nothing"
+        found = got["found"]
+        self.axe_found.append(f"{where} ({layout}): {listed(found)}; to review: "
+                              f"{listed(got['review'])}")
+        self.expect(f"axe, {where}: rules broken", sorted(set(found) - AXE_ALLOWED[layout]), [])
+        # The positive tab indexes are always there: a check that finds them
+        # has read the page.
+        self.expect(f"axe, {where}: finds the positive tab indexes", "tabindex" in found, True)
+
+    def check_start_state(self, scripted=True):
         """After a reload, the start state exactly as the table gives it."""
         self.driver.refresh()  # what a browser may restore, it restores on a reload
-        self.next_frame()
+        if scripted:  # without its script, no frame callback runs and none is needed
+            self.next_frame()
+        where = "start" if scripted else "start, no script"
         driver, form = self.driver, self.form
         # The title as written: the browser's own reading drops the last blank.
         for what, script, wanted in (
@@ -169,8 +253,22 @@ class PageTest(Chromium):
             self.expect(f"{element} text", g["text"], shown(counts.get(element, row["text"])))
             if row["back"]:
                 self.expect(f"{element} colour", g["back"], "rgb({}, {}, {})".format(*row["back"]))
-        self.expect("start", self.state(), start)
-        driver.save_screenshot(os.path.join(self.out_dir, "web-screenshot.png"))
+        self.expect(f"{where}: state", self.state(), start)
+        if scripted:  # axe, too, needs the page's timers
+            self.check_axe(where, "desktop")
+        driver.save_screenshot(os.path.join(
+            self.out_dir, "web-screenshot.png" if scripted else "web-before-script.png"))
+
+    def check_before_script(self):
+        """Before its script runs, the page shows the start state: it is built from the table."""
+        self.cdp("Emulation.setScriptExecutionDisabled", {"value": True})
+        try:
+            self.driver.get(self.url)
+            self.check_start_state(scripted=False)
+            self.expect("the page's script ran", self.driver.execute_script(
+                "return typeof Module"), "undefined")
+        finally:
+            self.cdp("Emulation.setScriptExecutionDisabled", {"value": False})
 
     def check_scenarios(self):
         """Each run, step by step as the model says; then a reload starts afresh."""
@@ -183,6 +281,7 @@ class PageTest(Chromium):
             self.expect(f"{name}: cut captions at the end",
                         self.driver.execute_script(READ_CUT_CAPTIONS), [])
             self.check_accessibility(steps[-1]["expected"])
+            self.check_axe(f"after {name}", "desktop")
         self.check_start_state()
 
     def check_accessibility(self, shows):
@@ -226,32 +325,57 @@ class PageTest(Chromium):
             self.expect(f"count {count!r} read", count in texts, True)
         self.expect("verdict read", shows["feedback"].strip() in texts, True)
 
-    def check_phone(self):
-        """At 360 px: fits the width, keeps its proportions, a tap anywhere picks."""
-        self.cdp("Emulation.setDeviceMetricsOverride", PHONE)
-        self.cdp("Emulation.setTouchEmulationEnabled", {"enabled": True})
+    def check_sizes(self):
+        """On each screen: option rows, text size, no sideways scrolling, one screen, taps."""
+        table_row = min(r["rect"][3] for r in self.form["controls"] if r["kind"] == "OptionButton")
+        start = next(iter(self.runs.values()))[0]["expected"]
+        counts = {self.named["rightCount"]: start["right"], self.named["wrongCount"]: start["wrong"]}
+        captions = {e: shown(counts.get(e, r["text"])) for e, r in self.rows.items() if r["visible"]}
+        try:
+            for name, width, height, scale, touch, row, one_screen in SIZES:
+                layout = "touch" if touch or width < self.form["width"] else "desktop"
+                self.emulate(width, height, scale, touch)
+                self.load()
+                d = self.driver
+                got = d.execute_script(READ_LAYOUT, one_screen)
+                rows = got["rows"]
+                self.notes.append(f"{name} ({layout}): option rows {min(rows):.1f} to "
+                                  f"{max(rows):.1f} px, text at least {got['text']:g} px")
+                self.expect(f"{name}: option rows under {row or table_row} px",
+                            [round(h, 1) for h in rows if h < (row or table_row)], [])
+                self.expect(f"{name}: text under {TEXT} px", got["text"] >= TEXT, True)
+                page_width, view_width, page_height, view_height = got["scroll"]
+                self.expect(f"{name}: sideways scrolling", page_width <= view_width, True)
+                if one_screen:
+                    self.expect(f"{name}: scrolling", page_height <= view_height, True)
+                self.expect(f"{name}: controls off the screen", got["outside"], [])
+                self.expect(f"{name}: cut captions", d.execute_script(READ_CUT_CAPTIONS), [])
+                shows = d.execute_script(READ_CONTROLS, list(self.rows))
+                self.expect(f"{name}: captions as shown, with their blanks",
+                            {e: shows[e]["text"] for e in captions}, captions)
+                self.check_axe(f"start, {name}", layout)
+                d.save_screenshot(os.path.join(self.out_dir, f"web-{name}.png"))
+                if touch:  # the whole row takes the tap, far from the button
+                    self.click("Option2_3")
+                    self.expect(f"{name}: tap picks", self.state()["checked"], ["Option2_3"])
+        finally:
+            self.emulate(DESKTOP["width"], DESKTOP["height"], DESKTOP["deviceScaleFactor"], False)
+
+    def check_touch_game(self):
+        """The first run with a finger in the layout for fingers, step by step as the model says."""
+        _, width, height, scale, touch, _, _ = next(s for s in SIZES if s[0] == TOUCH_GAME)
+        self.emulate(width, height, scale, touch)
         try:
             self.load()
-            d = self.driver
-            width = d.execute_script("return document.documentElement.scrollWidth")
-            self.expect("no sideways scrolling", width <= PHONE["width"], True)
-            form = d.execute_script(
-                "return document.querySelector('.form').getBoundingClientRect().toJSON()")
-            self.expect("fills the width", form["width"] >= 0.9 * PHONE["width"], True)
-            ratio = round(form["height"] / form["width"], 3)
-            self.expect("proportions", ratio, round(self.form["height"] / self.form["width"], 3))
-            self.expect("cut captions", d.execute_script(READ_CUT_CAPTIONS), [])
-            target = "Option2_3"
-            box = d.execute_script("return document.getElementById(arguments[0])"
-                                   ".parentElement.getBoundingClientRect().toJSON()", target)
-            point = {"x": box["right"] - 4, "y": box["top"] + box["height"] / 2}
-            for kind, points in (("touchStart", [point]), ("touchEnd", [])):
-                self.cdp("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
-            self.expect("tap picks", self.state()["checked"], [target])
-            d.save_screenshot(os.path.join(self.out_dir, "web-phone.png"))
+            name, steps = next(iter(self.runs.items()))
+            self.play(f"{name} by touch at {TOUCH_GAME}", steps)
+            self.next_frame()
+            self.expect("cut captions at the end",
+                        self.driver.execute_script(READ_CUT_CAPTIONS), [])
+            self.check_accessibility(steps[-1]["expected"])
+            self.check_axe(f"after {name}, {TOUCH_GAME}", "touch")
         finally:
-            self.cdp("Emulation.setDeviceMetricsOverride", DESKTOP)
-            self.cdp("Emulation.setTouchEmulationEnabled", {"enabled": False})
+            self.emulate(DESKTOP["width"], DESKTOP["height"], DESKTOP["deviceScaleFactor"], False)
 
     def check_nothing_leaves(self):
         """No request but the page itself, no cookie or storage, no console error."""
@@ -285,28 +409,31 @@ class PageTest(Chromium):
 
 
 def main():
-    page, form_json, out_dir, *run_files = sys.argv[1:]
+    page, form_json, axe, out_dir, *run_files = sys.argv[1:]
     with open(form_json, encoding="utf-8") as f:
         form = json.load(f)
     runs = {}
     for path in run_files:
         with open(path, encoding="utf-8") as f:
             runs[os.path.basename(path).removesuffix(".jsonl")] = [json.loads(line) for line in f]
-    test = PageTest(page, form, out_dir, runs)
+    test = PageTest(page, form, axe, out_dir, runs)
     passed = failed = 0
     try:
-        for check in (test.check_scenarios, test.check_phone, test.check_nothing_leaves):
-            test.failures = []
+        for check in (test.check_scenarios, test.check_before_script, test.check_sizes,
+                      test.check_touch_game, test.check_nothing_leaves):
+            test.failures, test.notes = [], []
             try:
                 check()
             except Exception:  # a check that breaks is a failure, the rest still run
                 test.failures.append(traceback.format_exc())
             print(f"{'FAIL' if test.failures else 'ok  '} {check.__doc__}")
-            for failure in test.failures:
-                print("     " + failure)
+            for line in test.failures + test.notes:
+                print("     " + line)
             passed, failed = passed + (not test.failures), failed + bool(test.failures)
     finally:
         test.close()
+    with open(os.path.join(out_dir, "web-axe.txt"), "w", encoding="utf-8") as f:
+        f.writelines(line + "\n" for line in test.axe_found)
     print(f"{passed} passed, {failed} failed")
     return 1 if failed else 0
 

@@ -33,13 +33,13 @@ std::string Attribute(std::string_view name, std::string_view value) {
     return std::string(" ").append(name).append("=\"").append(Escaped(value)).append("\"");
 }
 
-// Place, size and back colour; a label's caption stands in the middle of its
-// height.
+// Place, size and back colour, for the style sheet: the desktop layout
+// puts each control where the table does, the layout for fingers takes
+// what it needs of them.
 std::string Style(const Control& row) {
-    std::string css = "left: " + Px(row.rect.left) + "; top: " + Px(row.rect.top) +
-                      "; width: " + Px(row.rect.width) + "; height: " + Px(row.rect.height);
+    std::string css = "--left: " + Px(row.rect.left) + "; --top: " + Px(row.rect.top) +
+                      "; --width: " + Px(row.rect.width) + "; --height: " + Px(row.rect.height);
     if (row.back) css += "; --back: " + CssColor(*row.back);
-    if (row.kind == Kind::Label) css += "; line-height: " + Px(row.rect.height);
     return Attribute("style", css) + (row.visible ? "" : " hidden");
 }
 
@@ -87,18 +87,26 @@ std::string Frame(const Control& row) {
                    content);
 }
 
-std::string ControlMarkup(const Control& row) {
+// The text a control shows at the start: the load step's, else the table's.
+std::string_view StartText(const Control& row, const LoadedTexts& loaded) {
+    const auto written = loaded.find(ElementId(row.id));
+    return written == loaded.end() ? row.text : std::string_view(written->second);
+}
+
+std::string ControlMarkup(const Control& row, const LoadedTexts& loaded) {
+    const std::string_view text = StartText(row, loaded);
     switch (row.kind) {
         case Kind::Label:
-            return Element("span", "label-box", Attribute("id", ElementId(row.id)) + Style(row),
-                           Escaped(row.text));
+            // The heading label is the page's heading.
+            return Element(row.id == kHeading ? "h1" : "span", "label-box",
+                           Attribute("id", ElementId(row.id)) + Style(row), Escaped(text));
         case Kind::Frame:
             return Frame(row);
         case Kind::OptionButton:
             return {};  // inside its frame
         case Kind::PushButton:
             return Element("button", "command", " type=\"button\"" + Focus(row) + Style(row),
-                           Escaped(row.text));
+                           Escaped(text));
         case Kind::TextBox:
             return Element(
                 "textarea", "textbox",
@@ -106,21 +114,60 @@ std::string ControlMarkup(const Control& row) {
                     (row.accessibleName.empty() ? std::string()
                                                 : Attribute("aria-label", row.accessibleName)) +
                     Style(row),
-                Escaped(row.text));
+                Escaped(text));
         case Kind::ListBox:  // size > 1: a list box, not a drop-down
             return Element("select", "listbox", Focus(row) + " size=\"2\"" + Style(row), {});
     }
     return {};
 }
 
+// The window's size, colour and font, and what the layout for fingers
+// derives from the table: the spacing of its two frames and the number of
+// option rows in a frame.
+std::string FormStyle() {
+    const Window& w = kWindowProps;
+    const Twips names = At(Frame1(0)).rect;
+    const Twips places = At(Frame1(1)).rect;
+    const std::string css = "--width: " + Px(w.clientWidth) + "; --height: " + Px(w.clientHeight) +
+                            "; --gap: " + Px(places.left - (names.left + names.width)) +
+                            "; --rows: " + std::to_string(quiz::kPairCount) +
+                            "; background-color: " + CssColor(w.back) +
+                            "; font-family: " + CssFontFamily(w) +
+                            "; font-size: " + std::to_string(FontPixels(w)) + "px";
+    return Attribute("style", css);
+}
+
 }  // namespace
 
-std::string FormMarkup() {
+std::string FormMarkup(const LoadedTexts& loaded) {
+    // Controls that share a top in the table make one row; a row of hidden
+    // controls is hidden too.
     std::string markup;
-    for (const Control& row : kControls)
-        if (row.container == kWindow) markup += ControlMarkup(row);
-    return markup + Element("div", "announcer",
-                            Attribute("id", kAnnouncerId) + Attribute("role", "status"), {});
+    std::string row;
+    int rowTop = -1;
+    bool rowShown = false;
+    const auto endRow = [&] {
+        if (!row.empty())
+            markup += Element("div", "row", rowShown ? std::string() : " hidden", row);
+        row.clear();
+        rowShown = false;
+    };
+    for (const Control& control : kControls) {
+        if (!(control.container == kWindow)) continue;
+        if (control.rect.top != rowTop) endRow();
+        rowTop = control.rect.top;
+        rowShown = rowShown || control.visible;
+        row += ControlMarkup(control, loaded);
+    }
+    endRow();
+    return Element(
+        "main", "form", FormStyle(),
+        markup + Element("div", "announcer",
+                         Attribute("id", kAnnouncerId) + Attribute("role", "status"), {}));
+}
+
+std::string TouchMedia() {
+    return "(pointer: coarse), (width < " + Px(kWindowProps.clientWidth) + ")";
 }
 
 }  // namespace form::web

@@ -19,7 +19,9 @@ using form::Kind;
 // order here is that of form::Arrow. So are Tab and Shift+Tab within the
 // page: an engine may pass over a group whose first button is out of the Tab
 // order. A press on anything but a usable control, a finished pair's button
-// among them, leaves the focus where it was, as on the desktop.
+// among them, leaves the focus where it was, as on the desktop. A resize may
+// switch the layout, and the counts fit anew: a listener of our own, lighter
+// to start than emscripten's event library.
 // clang-format off
 EM_JS(void, ListenToControls, (MainPage* page), {
     function row(event) { return Number(event.target.dataset.row); }
@@ -49,6 +51,7 @@ EM_JS(void, ListenToControls, (MainPage* page), {
             form.querySelector('[data-row="' + to + '"]').focus();
         }
     });
+    window.addEventListener("resize", function() { _QuizPageResize(page); });
 });
 // clang-format on
 
@@ -64,39 +67,24 @@ extern "C" EMSCRIPTEN_KEEPALIVE void QuizPageArrow(MainPage* page, int row, int 
     page->OnArrow(static_cast<std::size_t>(row), static_cast<form::Arrow>(arrow));
 }
 
-namespace {
-
-// The window's size, colour and font.
-std::string FormStyle(const form::Window& w) {
-    return "width: " + form::web::Px(w.clientWidth) + "; height: " + form::web::Px(w.clientHeight) +
-           "; background-color: " + form::web::CssColor(w.back) +
-           "; font-family: " + form::web::CssFontFamily(w) +
-           "; font-size: " + std::to_string(form::web::FontPixels(w)) + "px";
-}
-
-}  // namespace
+extern "C" EMSCRIPTEN_KEEPALIVE void QuizPageResize(MainPage* page) { page->OnResize(); }
 
 MainPage::MainPage()
     : tabStops_{form::TabStopOf(form::Frame1(0), form::StartOptions{}),
                 form::TabStopOf(form::Frame1(1), form::StartOptions{})} {
-    const form::Window& props = form::kWindowProps;
-    form::web::BuildForm(form::web::CssColor(props.back), FormStyle(props),
-                         form::web::FormMarkup());
     ListenToControls(this);
-    emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_FALSE, ResizeCallback);
-    // The load step: the counts read zero before the page is first painted.
+    // The load step. The page's markup already shows what it leaves, so it
+    // changes nothing on screen, and the page may be painted before it.
     quiz_.Load();
     RequestFrame();
 }
 
-EM_BOOL MainPage::ResizeCallback(int /*type*/, const EmscriptenUiEvent* /*event*/, void* page) {
-    static_cast<MainPage*>(page)->RequestFrame();
-    return EM_FALSE;
-}
+void MainPage::OnResize() { RequestFrame(); }
 
 void MainPage::OnControl(std::size_t row) {
-    const std::string told = quiz_.Press(form::kControls.at(row).id);
-    ApplyTabStops();
+    const form::Control& control = form::kControls.at(row);
+    const std::string told = quiz_.Press(control.id);
+    ApplyTabStops(control);
     if (!told.empty())
         form::web::SetText(std::string(form::web::kAnnouncerId), "textContent", told);
 }
@@ -116,11 +104,14 @@ int MainPage::OnTab(std::size_t row, bool backwards) const {
 }
 
 // Each group is one Tab stop: every other button of it is out of the Tab
-// order, so that every browser enters the group at the same button.
-void MainPage::ApplyTabStops() {
+// order, so that every browser enters the group at the same button. A pick
+// changes its own group only; Check and Clear may change both.
+void MainPage::ApplyTabStops(const form::Control& pressed) {
     for (std::size_t frame = 0; frame < tabStops_.size(); ++frame) {
+        const form::ControlId group = form::Frame1(static_cast<int>(frame));
+        if (pressed.kind == form::Kind::OptionButton && !(pressed.container == group)) continue;
         form::ControlId& stop = tabStops_[frame];
-        const form::ControlId now = form::TabStopOf(form::Frame1(static_cast<int>(frame)), *this);
+        const form::ControlId now = form::TabStopOf(group, *this);
         if (now == stop) continue;
         if (!(stop == form::kWindow))
             form::web::SetText(form::web::ElementId(stop), "tabIndex", "-1");
@@ -142,16 +133,5 @@ EM_BOOL MainPage::FrameCallback(double /*time*/, void* page) {
     self.framePending_ = false;
     self.FitCountCaption(form::kRightCount);
     self.FitCountCaption(form::kWrongCount);
-    self.FitToWidth();
     return EM_FALSE;  // once
-}
-
-// A narrow screen, such as a phone's, shows the whole form scaled down
-// evenly; a wide one shows it at its own size.
-void MainPage::FitToWidth() {
-    const int available = form::web::PageWidth();
-    const int width = form::ToPixels(form::kWindowProps.clientWidth);
-    form::web::SetFormTransform(available < width ? "scale(calc(" + std::to_string(available) +
-                                                        " / " + std::to_string(width) + "))"
-                                                  : std::string());
 }

@@ -12,8 +12,9 @@
 #include "window/FormQuiz.h"
 #include "window/OptionStates.h"
 
-// The quiz's one page: built from the form table into the document, it owns
-// the quiz and is its view. Each event of a control is one press of the
+// The quiz's one page: attached to the controls that the document holds from
+// the start, made from the form table at build time, it owns the quiz and is
+// its view. Each event of a control is one press of the
 // quiz; where Tab and the arrow keys go, the editions' shared rules say. It
 // lives as long as the document.
 class MainPage final : private quiz::QuizView, private form::OptionStates {
@@ -31,12 +32,12 @@ public:
     // Tab or Shift+Tab on the control at `row`: the row of the control it
     // goes to, or -1 where the page leaves it to the browser.
     [[nodiscard]] int OnTab(std::size_t row, bool backwards) const;
+    // The window resized: the layout may have changed.
+    void OnResize();
 
 private:
-    void ApplyTabStops();
+    void ApplyTabStops(const form::Control& pressed);
     void RequestFrame();
-    void FitToWidth();
-    static EM_BOOL ResizeCallback(int type, const EmscriptenUiEvent* event, void* page);
     static EM_BOOL FrameCallback(double time, void* page);
 
     // The quiz's view of the page.
@@ -60,8 +61,8 @@ private:
 
     // Each frame's Tab stop as the page has it now.
     std::array<form::ControlId, 2> tabStops_;
-    // Whatever needs the page's layout waits for the next frame, so that
-    // building the page forces none.
+    // Whatever needs the page's layout waits for the next frame, so that the
+    // start forces none. A resize may switch the layout: the counts fit anew.
     bool framePending_ = false;
     form::FormQuiz quiz_{*this};
 };

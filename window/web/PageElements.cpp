@@ -7,15 +7,6 @@
 #include <memory>
 
 // clang-format off
-EM_JS(void, JsBuildForm, (const char* back, const char* style, const char* markup), {
-    document.body.style.backgroundColor = UTF8ToString(back);
-    var form = document.createElement("div");
-    form.className = "form";
-    form.style.cssText = UTF8ToString(style);
-    form.innerHTML = UTF8ToString(markup);
-    document.body.appendChild(form);
-});
-
 EM_JS(void, JsSetProperty, (const char* id, const char* property, int on), {
     document.getElementById(UTF8ToString(id))[UTF8ToString(property)] = !!on;
 });
@@ -47,12 +38,6 @@ EM_JS(char*, JsText, (const char* id, int item, const char* property), {
     HEAPU8[text + bytes.length] = 0;
     return text;
 });
-
-EM_JS(int, JsPageWidth, (), { return document.documentElement.clientWidth; });
-
-EM_JS(void, JsSetFormTransform, (const char* transform), {
-    document.querySelector(".form").style.transform = UTF8ToString(transform);
-});
 // clang-format on
 
 namespace form::web {
@@ -65,11 +50,6 @@ std::string Taken(char* text) {
 }
 
 }  // namespace
-
-void BuildForm(const std::string& pageBack, const std::string& formStyle,
-               const std::string& markup) {
-    JsBuildForm(pageBack.c_str(), formStyle.c_str(), markup.c_str());
-}
 
 void SetFlag(const std::string& id, const char* property, bool on) {
     JsSetProperty(id.c_str(), property, on);
@@ -98,9 +78,5 @@ void SetStyle(const std::string& id, const char* property, const std::string& va
 std::string ItemText(const std::string& id, int index) {
     return Taken(JsText(id.c_str(), index, "text"));
 }
-
-int PageWidth() { return JsPageWidth(); }
-
-void SetFormTransform(const std::string& transform) { JsSetFormTransform(transform.c_str()); }
 
 }  // namespace form::web

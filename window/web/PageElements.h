@@ -8,11 +8,6 @@
 // its start free of registering types.
 namespace form::web {
 
-// Colours the page, puts the form, styled and with its controls' markup, into
-// it and returns once the controls exist.
-void BuildForm(const std::string& pageBack, const std::string& formStyle,
-               const std::string& markup);
-
 // A boolean, text or number property of the element with this id, such as
 // "checked", "value" or "scrollWidth".
 void SetFlag(const std::string& id, const char* property, bool on);
@@ -27,9 +22,5 @@ void Call(const std::string& id, const char* method);
 void SetStyle(const std::string& id, const char* property, const std::string& value);
 // The text of a list's item, or an empty text past its end.
 std::string ItemText(const std::string& id, int index);
-
-// The width the page gives the form, and the CSS transform that fits it.
-int PageWidth();
-void SetFormTransform(const std::string& transform);
 
 }  // namespace form::web
