@@ -66,10 +66,9 @@ std::string StartText(const form::Control& row, const scenario::Observation& sta
     return std::string(row.text);
 }
 
-// A screen reader finds a button's group as the window holding it, which
-// presents itself as a group named by the frame's caption.
 // What a screen reader calls the control: the table's name for it, else its
-// text.
+// text; a button's group is the window holding it, a group named by the
+// frame's caption.
 void CheckForScreenReader(Checks& checks, const Probe& probe, const form::Control& row,
                           const std::string& text) {
     const std::string name = form::NameOf(row.id);
@@ -85,11 +84,6 @@ void CheckForScreenReader(Checks& checks, const Probe& probe, const form::Contro
                            form::NameOf(row.container), name + " sits in its frame");
 }
 
-// At the start every option button is enabled and none is checked.
-struct AtStart final : form::OptionStates {
-    form::OptionState Of(form::ControlId) const override { return {}; }
-};
-
 void CheckControl(Checks& checks, const Probe& probe, const form::Control& row, int dpi,
                   const std::string& text) {
     const std::string name = form::NameOf(row.id);
@@ -102,7 +96,7 @@ void CheckControl(Checks& checks, const Probe& probe, const form::Control& row, 
     // style, as in a dialog, for assistive technology.
     if (row.kind == Kind::OptionButton)
         checks.ExpectEqual((reading.style & WS_TABSTOP) != 0,
-                           row.id == form::TabStopOf(row.container, AtStart{}),
+                           row.id == form::TabStopOf(row.container, form::StartOptions{}),
                            name + " tab stop style");
     checks.ExpectEqual(reading.text, text, name + " text");
     checks.ExpectEqual(reading.visible, row.visible, name + " visible");
