@@ -217,6 +217,16 @@ constexpr std::size_t RowOf(ControlId id) {
 // constant expression and throws at run time.
 constexpr const Control& At(ControlId id) { return kControls.at(RowOf(id)); }
 
+// The option button on a row of a frame's column, 1 at the top; kWindow when
+// there is none.
+constexpr ControlId OptionOnRow(ControlId frame, int row) {
+    for (const Control& c : kControls)
+        if (c.container == frame && c.kind == Kind::OptionButton &&
+            c.rect.top == row * kOptionRowHeight)
+            return c.id;
+    return kWindow;
+}
+
 namespace detail {
 
 constexpr bool TabIndexesArePermutation() {

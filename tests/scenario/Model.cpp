@@ -25,12 +25,6 @@ form::Arrow ArrowOf(Verb verb) {
 
 }  // namespace
 
-ControlId OnRow(ControlId frame, int row) {
-    for (const form::Control& c : form::kControls)
-        if (c.container == frame && c.rect.top == row * form::kOptionRowHeight) return c.id;
-    return form::kWindow;
-}
-
 Model::Model() {
     quiz_.Load();
     focus_ = form::NextTabStop(form::kWindow, false, *this);
@@ -48,9 +42,9 @@ void Model::SetPlaceEnabled(quiz::PairIndex i, bool on) { Option(form::Option2(i
 ControlId ClickTarget(const Action& action) {
     switch (action.verb) {
         case Verb::Name:
-            return OnRow(form::Frame1(0), action.row);
+            return form::OptionOnRow(form::Frame1(0), action.row);
         case Verb::Place:
-            return OnRow(form::Frame1(1), action.row);
+            return form::OptionOnRow(form::Frame1(1), action.row);
         case Verb::Check:
             return form::Command1(form::kCheckButton);
         case Verb::Clear:

@@ -55,9 +55,6 @@ private:
     form::FormQuiz quiz_{*this};
 };
 
-// The option button shown on a row of a frame's column, 1 at the top.
-[[nodiscard]] form::ControlId OnRow(form::ControlId frame, int row);
-
 // The control an action clicks; kWindow for a key.
 [[nodiscard]] form::ControlId ClickTarget(const Action& action);
 

@@ -45,8 +45,7 @@ std::ofstream OpenLog(const std::string& run, const std::string& edition) {
     const char* dir = std::getenv("QUIZ_OBSERVATIONS_DIR");
     if (!dir || !*dir) return {};
     // Binary: its lines end alike on every platform.
-    return std::ofstream(std::string(dir) + "/" + run + "-" + edition + ".jsonl",
-                         std::ios::binary);
+    return std::ofstream(std::string(dir) + "/" + run + "-" + edition + ".jsonl", std::ios::binary);
 }
 
 }  // namespace scenario
