@@ -110,7 +110,17 @@ mount --bind /dev/pts "$work/dev/pts"
 mount -t tmpfs -o mode=1777 tmpfs "$work/dev/shm"
 mount -t tmpfs -o mode=1777 tmpfs "$work/tmp"
 mount --bind "$cache/apt-archives" "$work/var/cache/apt/archives"
+# The tree reaches the network as this machine does: by its resolver, and
+# trusting the certificate authorities this machine trusts (behind a proxy
+# that inspects TLS, that includes the proxy's own). Node takes them from
+# the start, before the tree's own list of authorities is even installed.
 cp /etc/resolv.conf "$work/etc/resolv.conf"
+machine_cas=()
+if [ -f /etc/ssl/certs/ca-certificates.crt ]; then
+  mkdir -p "$work/usr/local/share/ca-certificates"
+  cp /etc/ssl/certs/ca-certificates.crt "$work/usr/local/share/ca-certificates/this-machine.crt"
+  machine_cas=(NODE_EXTRA_CA_CERTS=/usr/local/share/ca-certificates/this-machine.crt)
+fi
 git clone -q --no-checkout "$PWD" "$work/root/revolutions-quiz"
 git -C "$work/root/revolutions-quiz" checkout -q --detach "$head_commit"
 echo "$tag: Debian $(cat "$work/etc/debian_version") tree with ${head_commit:0:12} ready" \
@@ -120,7 +130,7 @@ echo "$tag: Debian $(cat "$work/etc/debian_version") tree with ${head_commit:0:1
 # the background, so that a signal reaches the traps at once.
 chroot "$work" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" \
   PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-  QUIZ_PRESET=ci QUIZ_WINE_ARCH=win32 \
+  QUIZ_PRESET=ci QUIZ_WINE_ARCH=win32 "${machine_cas[@]}" \
   /bin/bash -c 'cd /root/revolutions-quiz && ./quiz.sh test && apt-get -q autoclean >/dev/null' &
 status=0
 wait $! || status=$?
