@@ -6,6 +6,12 @@
 #include <cstdlib>
 #include <memory>
 
+// The calls below read texts with the runtime's UTF8ToString, which newer
+// emscripten links in only when code says it needs it.
+#ifdef EM_JS_DEPS
+EM_JS_DEPS(page_elements, "$UTF8ToString");
+#endif
+
 // clang-format off
 EM_JS(void, JsSetProperty, (const char* id, const char* property, int on), {
     document.getElementById(UTF8ToString(id))[UTF8ToString(property)] = !!on;
