@@ -78,6 +78,7 @@ void MainWindow::OnCreate() {
     CentreOnScreen();
     // The load step: the counts read zero before the window is first shown.
     quiz_.Load();
+    MarkTabStops();
     focus_ = Control(form::NextTabStop(form::kWindow, false, *this));
 }
 

@@ -85,7 +85,7 @@ private:
     void SetChecked(form::ControlId id, bool on);
     void SetEnabled(form::ControlId id, bool on);
     void SetCaption(form::ControlId label, const std::string& text);
-    void MarkTabStop(form::ControlId frame);
+    void MarkTabStops();
 
     // What the rules read of the option buttons.
     [[nodiscard]] form::OptionState Of(form::ControlId option) const override;

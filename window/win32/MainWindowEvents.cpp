@@ -147,7 +147,6 @@ void MainWindow::Pick(form::ControlId option) {
         if (row.container == frame)
             SendMessageW(Control(row.id), BM_SETCHECK,
                          row.id == option ? BST_CHECKED : BST_UNCHECKED, 0);
-    MarkTabStop(frame);
     Press(option);
 }
 
@@ -155,6 +154,7 @@ void MainWindow::Pick(form::ControlId option) {
 // told once, wherever the focus is.
 void MainWindow::Press(form::ControlId control) {
     const std::wstring told = Widen(quiz_.Press(control));
+    MarkTabStops();
     if (told.empty()) return;
     SetWindowTextW(announcement_, told.c_str());
     announcer_.Say(hwnd_, told);

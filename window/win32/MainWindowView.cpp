@@ -10,23 +10,22 @@ using form::win32::WindowText;
 
 void MainWindow::SetChecked(form::ControlId id, bool on) {
     SendMessageW(Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-    MarkTabStop(form::At(id).container);
 }
 
-void MainWindow::SetEnabled(form::ControlId id, bool on) {
-    EnableWindow(Control(id), on);
-    MarkTabStop(form::At(id).container);
-}
+void MainWindow::SetEnabled(form::ControlId id, bool on) { EnableWindow(Control(id), on); }
 
 // Tab itself asks the shared rules; the style tells assistive technology
-// which button of the group the keyboard enters it at, as in a dialog.
-void MainWindow::MarkTabStop(form::ControlId frame) {
-    const form::ControlId stop = form::TabStopOf(frame, *this);
+// which button of each group the keyboard enters it at, as in a dialog. It is
+// marked once a step of the quiz is done, not at each of its writes.
+void MainWindow::MarkTabStops() {
+    const form::ControlId stops[] = {form::TabStopOf(form::Frame1(0), *this),
+                                     form::TabStopOf(form::Frame1(1), *this)};
     for (const form::Control& row : form::kControls) {
-        if (!(row.container == frame)) continue;
+        if (row.kind != form::Kind::OptionButton) continue;
         const HWND button = Control(row.id);
         const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE) & ~WS_TABSTOP;
-        SetWindowLongPtrW(button, GWL_STYLE, row.id == stop ? style | WS_TABSTOP : style);
+        const bool stop = row.id == stops[0] || row.id == stops[1];
+        SetWindowLongPtrW(button, GWL_STYLE, stop ? style | WS_TABSTOP : style);
     }
 }
 
