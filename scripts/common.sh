@@ -147,3 +147,23 @@ all_ended() {
   local pid
   for pid in "$@"; do ! kill -0 "$pid" 2>/dev/null || return 1; done
 }
+
+# Whether this machine runs 32-bit x86 code, found by running some: a tiny
+# static program, made in DIR, that only exits with 42. A kernel without
+# IA-32 emulation refuses to start it; DIR/run.log then says why. Needs the
+# assembler and linker of binutils.
+runs_32bit_code() {
+  local dir=$1 code=0
+  mkdir -p "$dir"
+  cat >"$dir/exit.s" <<'ASM'
+.globl _start
+_start:
+  movl $1, %eax
+  movl $42, %ebx
+  int $0x80
+ASM
+  as --32 -o "$dir/exit.o" "$dir/exit.s" && ld -m elf_i386 -o "$dir/exit" "$dir/exit.o" ||
+    return 1
+  "$dir/exit" 2>"$dir/run.log" || code=$?
+  [ "$code" -eq 42 ]
+}

@@ -39,26 +39,6 @@ setup() {
   "$@" >"$log" 2>&1 || setup_failed "$name" "$log"
 }
 
-# Whether this machine runs 32-bit x86 code, found by running some: a tiny
-# static program that only exits with 42. A kernel without IA-32 emulation
-# refuses to start it.
-runs_32bit_code() {
-  local dir=$work/probe32
-  mkdir -p "$dir"
-  cat >"$dir/exit.s" <<'ASM'
-.globl _start
-_start:
-  movl $1, %eax
-  movl $42, %ebx
-  int $0x80
-ASM
-  as --32 -o "$dir/exit.o" "$dir/exit.s" && ld -m elf_i386 -o "$dir/exit" "$dir/exit.o" ||
-    return 1
-  local code=0
-  "$dir/exit" 2>"$dir/run.log" || code=$?
-  [ "$code" -eq 42 ]
-}
-
 work=
 
 # Ends Wine's processes and the virtual screen, and removes the scratch folder.

@@ -187,7 +187,7 @@ check_removed() {
 # Where 32-bit code runs and 32-bit Wine is there, the installed program is
 # started from where the package put it, and its window looked for.
 why_not_start() {
-  if ! runs_32bit_code; then
+  if ! runs_32bit_code "$work/probe32"; then
     echo "this machine runs no 32-bit x86 code"
   elif ! dpkg-query -W -f='${Status}' "$WINE32_PACKAGE" 2>/dev/null |
     grep -q 'install ok installed'; then

@@ -62,7 +62,7 @@ choose_program() {
   case "$wanted" in
     win64) why="QUIZ_WINE_ARCH=win64 asks for it" ;;
     win32 | "")
-      if ! runs_32bit_code; then
+      if ! runs_32bit_code "$work/probe32"; then
         why="this machine runs no 32-bit x86 code (a 32-bit test program: $(cat \
           "$work/probe32/run.log" 2>/dev/null || true))"
       elif ! install_wine32; then
