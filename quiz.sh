@@ -69,9 +69,10 @@ case "${1:-}" in
   test)
     install_missing "${TEST_PACKAGES[@]}"
     build -DBUILD_TESTING=ON
-    # Each edition's driver keeps here what it showed in the shared runs.
-    export QUIZ_OBSERVATIONS_DIR=$PWD/build/observations
-    rm -rf "$QUIZ_OBSERVATIONS_DIR" && mkdir -p "$QUIZ_OBSERVATIONS_DIR"
+    # Every edition plays the shared runs afresh: none may find another run's.
+    unset QUIZ_OBSERVATIONS_DIR
+    rm -rf build/observations
+    use_observations_dir
     ctest --preset "$preset"
     # The other editions build alike in every preset; the sanitizers' build
     # is the Linux program's own, so they are tested once, with the others.

@@ -64,6 +64,14 @@ stop_screen() {
   return 0
 }
 
+# Where each edition's driver keeps what it showed in the shared runs, for
+# their comparison: QUIZ_OBSERVATIONS_DIR, by default build/observations of
+# the repository (the current folder); made if missing, and exported.
+use_observations_dir() {
+  export QUIZ_OBSERVATIONS_DIR=${QUIZ_OBSERVATIONS_DIR:-$PWD/build/observations}
+  mkdir -p "$QUIZ_OBSERVATIONS_DIR"
+}
+
 # Stops the script with a message, named after the script, on stderr.
 fail() {
   echo "${0##*/}: $*" >&2

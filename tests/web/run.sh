@@ -29,8 +29,7 @@ head -n 1 "$BUILD_DIR/random.txt"
 for run in tests/scenario/game.txt "$BUILD_DIR/random.txt"; do
   node "$scenario_tool" expect "$run" >"$BUILD_DIR/$(basename "$run" .txt).jsonl"
 done
-export QUIZ_OBSERVATIONS_DIR=${QUIZ_OBSERVATIONS_DIR:-$PWD/build/observations}
-mkdir -p "$QUIZ_OBSERVATIONS_DIR"
+use_observations_dir
 # Debian's Python: it is the one that has Debian's selenium.
 /usr/bin/python3 tests/web/web_test.py "$BUILD_DIR/window/web/revolutions-quiz.html" \
   "$BUILD_DIR/form.json" "$BUILD_DIR/npm/node_modules/axe-core/axe.min.js" "$BUILD_DIR" \

@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "Model.h"
 #include "Probe.h"
 #include "quiz/QuizState.h"
 #include "quiz/QuizTexts.h"
@@ -91,15 +92,19 @@ void CheckCaptionsFit(Checks& checks, int dpi, int wrongAnswers) {
         reinterpret_cast<HFONT>(SendMessageW(control(form::kFeedbackBox), WM_GETFONT, 0, 0));
     const HWND right = control(form::kRightCount);
     const HWND wrong = control(form::kWrongCount);
-    // The captions as the quiz writes them; counts this high take longer to
-    // play than to write.
+    // The captions the model shows after as many wrong answers.
+    scenario::Model model;
+    for (int n = 0; n < wrongAnswers; ++n) {
+        SendMessageW(control(form::Command1(form::kCheckButton)), BM_CLICK, 0, 0);
+        model.Play({scenario::Verb::Check});
+    }
+    ExpectFits(checks, right, form::win32::Widen(model.Observe().right), formFont);
+    ExpectFits(checks, wrong, form::win32::Widen(model.Observe().wrong), formFont);
+    // Counts this high take longer to play than to write: the captions as
+    // the quiz writes them.
     const auto caption = [](std::string_view prefix, int n) {
         return form::win32::Widen(std::string(prefix) + quiz::QuizState::FormatCount(n));
     };
-    for (int n = 0; n < wrongAnswers; ++n)
-        SendMessageW(control(form::Command1(form::kCheckButton)), BM_CLICK, 0, 0);
-    ExpectFits(checks, right, caption(quiz::text::RightPrefix, 0), formFont);
-    ExpectFits(checks, wrong, caption(quiz::text::WrongPrefix, wrongAnswers), formFont);
     for (const auto& [label, text] :
          {std::pair{right, caption(quiz::text::RightPrefix, kMostRight)},
           std::pair{wrong, caption(quiz::text::WrongPrefix, kSixDigits)}}) {

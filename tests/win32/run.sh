@@ -23,7 +23,6 @@ BUILD_PACKAGES=(cmake ninja-build python3 python3-pefile binutils
 TEST_PACKAGES=(wine wine64 fonts-wine xvfb fonts-liberation xdotool imagemagick)
 WINE32_PACKAGE=wine32:i386
 OUT_DIR=build/windows
-OBSERVATIONS_DIR=${QUIZ_OBSERVATIONS_DIR:-$PWD/build/observations}
 SCREEN=1024x768x24
 # Input goes through the X server and Wine before the program sees it.
 INPUT_SETTLE_SECONDS=0.5
@@ -173,8 +172,8 @@ run_under_wine() {
   local started=$SECONDS
   make_prefix
   echo "win32: $wine_arch Wine prefix ready in $((SECONDS - started)) s"
-  mkdir -p "$OBSERVATIONS_DIR"
-  observations=$("$WINE" winepath.exe -w "$OBSERVATIONS_DIR" | tr -d "\r")
+  use_observations_dir
+  observations=$("$WINE" winepath.exe -w "$QUIZ_OBSERVATIONS_DIR" | tr -d "\r")
   start_program
   step "layout" driver layout
   screenshot wine-start.png
