@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "window/FormLayout.h"
+#include "window/form/FormLayout.h"
 #include "window/qt/FormUnits.h"
 
 int main(int argc, char* argv[]) {

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "WindowWatch.h"
-#include "window/FormLayout.h"
+#include "window/form/FormLayout.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "window/FormLayout.h"
+#include "window/form/FormLayout.h"
 
 namespace bench {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "window/FormLayout.h"
+#include "window/form/FormLayout.h"
 
 namespace bench {
 

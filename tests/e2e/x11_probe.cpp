@@ -18,7 +18,7 @@
 #include <string_view>
 
 #include "Observation.h"
-#include "window/FormLayout.h"
+#include "window/form/FormLayout.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "Model.h"
 
-#include "window/ArrowKeys.h"
-#include "window/TabStops.h"
+#include "window/form/ArrowKeys.h"
+#include "window/form/TabStops.h"
 
 namespace scenario {
 

@@ -5,9 +5,9 @@
 #include "Observation.h"
 #include "Scenario.h"
 #include "quiz/QuizView.h"
-#include "window/FormLayout.h"
-#include "window/FormQuiz.h"
-#include "window/OptionStates.h"
+#include "window/form/FormLayout.h"
+#include "window/form/FormQuiz.h"
+#include "window/form/OptionStates.h"
 
 namespace scenario {
 

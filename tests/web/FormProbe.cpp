@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "Observation.h"
-#include "window/FormLayout.h"
+#include "window/form/FormLayout.h"
 #include "window/web/FormUnits.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "Probe.h"
 #include "quiz/QuizState.h"
 #include "quiz/QuizTexts.h"
-#include "window/FormLayout.h"
+#include "window/form/FormLayout.h"
 #include "window/win32/FittingLabel.h"
 #include "window/win32/MainWindow.h"
 #include "window/win32/TextConversion.h"

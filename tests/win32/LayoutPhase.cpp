@@ -4,8 +4,8 @@
 #include <string>
 
 #include "Model.h"
-#include "window/FormLayout.h"
-#include "window/TabStops.h"
+#include "window/form/FormLayout.h"
+#include "window/form/TabStops.h"
 
 using form::Kind;
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "window/FormLayout.h"
+#include "window/form/FormLayout.h"
 
 // The quiz window as another program sees it: found by its class name, its
 // controls by their ids, read and clicked only through window messages.

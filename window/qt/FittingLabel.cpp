@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QStyle>
 
-#include "window/FittingFont.h"
+#include "window/form/FittingFont.h"
 
 void FittingLabel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);

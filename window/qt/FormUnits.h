@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QRect>
 
-#include "window/FormLayout.h"
+#include "window/form/FormLayout.h"
 
 // Turns the table's units into Qt's. Pixels here are device-independent, so
 // Qt's high-DPI scaling enlarges the whole form, text included, evenly.

@@ -1,3 +1,5 @@
+// The builder: the window and its controls from the form table, then the
+// event wiring and the load step.
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -14,7 +16,7 @@
 #include "GraphicalButton.h"
 #include "OptionButton.h"
 #include "hamburger.xpm"
-#include "window/TabStops.h"
+#include "window/form/TabStops.h"
 
 using form::Kind;
 using form::qt::ToQString;
@@ -38,7 +40,9 @@ QWidget* CreateTextBox(const form::Control& row, QWidget* parent) {
 }
 
 QWidget* CreateLabel(const form::Control& row, QWidget* parent) {
-    auto* label = new FittingLabel(ToQString(row.text), parent);
+    const QString caption = ToQString(row.text);
+    QLabel* label =
+        row.fitsCaption ? new FittingLabel(caption, parent) : new QLabel(caption, parent);
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
@@ -109,70 +113,4 @@ QWidget* MainWindow::CreateControl(const form::Control& row, QWidget* parent) {
         widget->setAutoFillBackground(row.kind != Kind::Frame);
     }
     return widget;
-}
-
-// A pick is a button becoming checked, whether by mouse, keyboard or an
-// assistive technology; the quiz itself only ever switches buttons off.
-void MainWindow::Wire() {
-    for (const form::Control& row : form::kControls) {
-        const form::ControlId id = row.id;
-        if (row.kind == Kind::OptionButton) {
-            auto* button = static_cast<OptionButton*>(Control(id));
-            connect(button, &QAbstractButton::toggled, this, [this, id](bool checked) {
-                if (checked) Press(id);
-            });
-            connect(button, &OptionButton::ArrowPressed, this,
-                    [this, id](form::Arrow arrow) { MoveByArrow(id, arrow); });
-        } else if (row.kind == Kind::PushButton) {
-            connect(static_cast<QAbstractButton*>(Control(id)), &QAbstractButton::clicked, this,
-                    [this, id] { Press(id); });
-        }
-    }
-}
-
-void MainWindow::Press(form::ControlId control) {
-    const std::string told = quiz_.Press(control);
-    if (!told.empty()) announcer_->Say(QString::fromStdString(told));
-}
-
-// The arrow focuses the button it moves to and checks it, which picks.
-void MainWindow::MoveByArrow(form::ControlId from, form::Arrow arrow) {
-    auto* target = static_cast<QAbstractButton*>(Control(form::ArrowTarget(from, arrow, *this)));
-    target->setFocus(Qt::TabFocusReason);
-    if (!target->isChecked()) target->click();
-}
-
-// Tab and Shift+Tab, and a focused control that is disabled, ask the window
-// where the focus goes next.
-bool MainWindow::focusNextPrevChild(bool next) {
-    const form::ControlId to = form::NextTabStop(IdOf(focusWidget()), !next, *this);
-    if (to == form::kWindow) return false;
-    Control(to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    return true;
-}
-
-form::ControlId MainWindow::IdOf(const QWidget* widget) const {
-    for (std::size_t n = 0; n < controls_.size(); ++n)
-        if (controls_[n] == widget) return form::kControls[n].id;
-    return form::kWindow;
-}
-
-QWidget* MainWindow::Control(form::ControlId id) const { return controls_.at(form::RowOf(id)); }
-
-QRadioButton* MainWindow::Option1(int i) const {
-    return static_cast<QRadioButton*>(Control(form::Option1(i)));
-}
-QRadioButton* MainWindow::Option2(int i) const {
-    return static_cast<QRadioButton*>(Control(form::Option2(i)));
-}
-QAbstractButton* MainWindow::Command1(int i) const {
-    return static_cast<QAbstractButton*>(Control(form::Command1(i)));
-}
-QPlainTextEdit* MainWindow::FeedbackBox() const {
-    return static_cast<QPlainTextEdit*>(Control(form::kFeedbackBox));
-}
-QLabel* MainWindow::RightCount() const { return static_cast<QLabel*>(Control(form::kRightCount)); }
-QLabel* MainWindow::WrongCount() const { return static_cast<QLabel*>(Control(form::kWrongCount)); }
-QListWidget* MainWindow::ExplanationList() const {
-    return static_cast<QListWidget*>(Control(form::kExplanationList));
 }

@@ -4,10 +4,10 @@
 #include <array>
 
 #include "quiz/QuizView.h"
-#include "window/ArrowKeys.h"
-#include "window/FormLayout.h"
-#include "window/FormQuiz.h"
-#include "window/OptionStates.h"
+#include "window/form/ArrowKeys.h"
+#include "window/form/FormLayout.h"
+#include "window/form/FormQuiz.h"
+#include "window/form/OptionStates.h"
 
 class Announcer;
 class QAbstractButton;
@@ -19,6 +19,10 @@ class QRadioButton;
 // The quiz's one window: built from the form table, it owns the quiz and is
 // its view. Each event of a control is one press of the quiz; where Tab and
 // the arrow keys go, the editions' shared rules say.
+//   MainWindow.cpp        the builder: the controls from the table
+//   MainWindowEvents.cpp  the event wiring: signals, Tab and arrows to the quiz
+//   MainWindowView.cpp    the quiz's view of the controls, what the rules read, and
+//                         each control found by name
 class MainWindow final : public QWidget, private quiz::QuizView, private form::OptionStates {
     Q_OBJECT
 public:
@@ -34,18 +38,18 @@ public:
     [[nodiscard]] QLabel* WrongCount() const;
     [[nodiscard]] QListWidget* ExplanationList() const;
 
-    [[nodiscard]] const quiz::QuizState& State() const { return quiz_.State(); }
-
 protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // The builder.
     void BuildControls();
     QWidget* CreateControl(const form::Control& row, QWidget* parent);
+
+    // The event wiring.
     void Wire();
     void Press(form::ControlId control);
     void MoveByArrow(form::ControlId from, form::Arrow arrow);
-    [[nodiscard]] form::ControlId IdOf(const QWidget* widget) const;
 
     // The quiz's view of the window.
     void SetNameChecked(quiz::PairIndex i, bool on) override;
@@ -60,6 +64,7 @@ private:
 
     // What the rules read of the option buttons.
     [[nodiscard]] form::OptionState Of(form::ControlId option) const override;
+    [[nodiscard]] form::ControlId IdOf(const QWidget* widget) const;
 
     std::array<QWidget*, form::kControls.size()> controls_{};
     Announcer* announcer_;

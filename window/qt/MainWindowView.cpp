@@ -1,5 +1,6 @@
 // The quiz's view of the window: each operation is one property of one
-// control. And what the shared rules read of the option buttons.
+// control. And what the shared rules read of the option buttons, and each
+// control found by its name in the table or by its widget.
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -57,4 +58,30 @@ void MainWindow::SetWrongCaption(const std::string& text) {
 form::OptionState MainWindow::Of(form::ControlId option) const {
     const auto* button = static_cast<const QAbstractButton*>(Control(option));
     return {button->isChecked(), button->isEnabled()};
+}
+
+form::ControlId MainWindow::IdOf(const QWidget* widget) const {
+    for (std::size_t n = 0; n < controls_.size(); ++n)
+        if (controls_[n] == widget) return form::kControls[n].id;
+    return form::kWindow;
+}
+
+QWidget* MainWindow::Control(form::ControlId id) const { return controls_.at(form::RowOf(id)); }
+
+QRadioButton* MainWindow::Option1(int i) const {
+    return static_cast<QRadioButton*>(Control(form::Option1(i)));
+}
+QRadioButton* MainWindow::Option2(int i) const {
+    return static_cast<QRadioButton*>(Control(form::Option2(i)));
+}
+QAbstractButton* MainWindow::Command1(int i) const {
+    return static_cast<QAbstractButton*>(Control(form::Command1(i)));
+}
+QPlainTextEdit* MainWindow::FeedbackBox() const {
+    return static_cast<QPlainTextEdit*>(Control(form::kFeedbackBox));
+}
+QLabel* MainWindow::RightCount() const { return static_cast<QLabel*>(Control(form::kRightCount)); }
+QLabel* MainWindow::WrongCount() const { return static_cast<QLabel*>(Control(form::kWrongCount)); }
+QListWidget* MainWindow::ExplanationList() const {
+    return static_cast<QListWidget*>(Control(form::kExplanationList));
 }

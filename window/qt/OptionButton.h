@@ -2,7 +2,7 @@
 
 #include <QRadioButton>
 
-#include "window/ArrowKeys.h"
+#include "window/form/ArrowKeys.h"
 
 // An option button as the form draws it: its whole rectangle in its back
 // colour, the caption close to the indicator so the longest caption fits its

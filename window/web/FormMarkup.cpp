@@ -1,8 +1,8 @@
 #include "FormMarkup.h"
 
 #include "FormUnits.h"
-#include "window/OptionStates.h"
-#include "window/TabStops.h"
+#include "window/form/OptionStates.h"
+#include "window/form/TabStops.h"
 
 namespace form::web {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "window/FormLayout.h"
+#include "window/form/FormLayout.h"
 
 // Turns the table's units into the page's: CSS pixels (96 to the inch, so
 // the table's pixels at 96 dpi), CSS colours and element ids.

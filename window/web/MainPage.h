@@ -1,22 +1,24 @@
 #pragma once
 
-#include <emscripten/html5.h>
-
 #include <array>
 #include <cstddef>
 #include <string>
 
+#include "FittingLabel.h"
 #include "quiz/QuizView.h"
-#include "window/ArrowKeys.h"
-#include "window/FormLayout.h"
-#include "window/FormQuiz.h"
-#include "window/OptionStates.h"
+#include "window/form/ArrowKeys.h"
+#include "window/form/FormLayout.h"
+#include "window/form/FormQuiz.h"
+#include "window/form/OptionStates.h"
 
 // The quiz's one page: attached to the controls that the document holds from
 // the start, made from the form table at build time, it owns the quiz and is
-// its view. Each event of a control is one press of the
-// quiz; where Tab and the arrow keys go, the editions' shared rules say. It
-// lives as long as the document.
+// its view. Each event of a control is one press of the quiz; where Tab and
+// the arrow keys go, the editions' shared rules say. It lives as long as the
+// document.
+//   FormMarkup.cpp      the builder, run at build time: the controls' markup from the table
+//   MainPageEvents.cpp  the event wiring: the listeners and what they mean to the quiz
+//   MainPageView.cpp    the quiz's view of the elements and what the rules read
 class MainPage final : private quiz::QuizView, private form::OptionStates {
 public:
     MainPage();
@@ -36,9 +38,7 @@ public:
     void OnResize();
 
 private:
-    void ApplyTabStops(const form::Control& pressed);
-    void RequestFrame();
-    static EM_BOOL FrameCallback(double time, void* page);
+    void FitCaptionsLater();
 
     // The quiz's view of the page.
     void SetNameChecked(quiz::PairIndex i, bool on) override;
@@ -53,16 +53,15 @@ private:
 
     void SetChecked(form::ControlId id, bool on);
     void SetEnabled(form::ControlId id, bool on);
-    void SetCountCaption(form::ControlId id, const std::string& text);
-    void FitCountCaption(form::ControlId id) const;
+    void SetCaption(form::ControlId id, const std::string& text);
+    void ApplyTabStops(const form::Control& pressed);
 
     // What the rules read of the option buttons.
     [[nodiscard]] form::OptionState Of(form::ControlId option) const override;
 
     // Each frame's Tab stop as the page has it now.
     std::array<form::ControlId, 2> tabStops_;
-    // Whatever needs the page's layout waits for the next frame, so that the
-    // start forces none. A resize may switch the layout: the counts fit anew.
-    bool framePending_ = false;
+    // By table row: the labels that fit their captions use theirs.
+    std::array<form::web::FittingLabel, form::kControls.size()> fitting_{};
     form::FormQuiz quiz_{*this};
 };

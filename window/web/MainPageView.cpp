@@ -1,4 +1,6 @@
 // The quiz's view of the page: each operation is one property of one element.
+// And what the shared rules read of the option buttons, and which of them Tab
+// enters each group at.
 #include <string>
 
 #include "FormMarkup.h"
@@ -6,7 +8,7 @@
 #include "MainPage.h"
 #include "PageElements.h"
 #include "quiz/QuizTexts.h"
-#include "window/FittingFont.h"
+#include "window/form/TabStops.h"
 
 namespace {
 
@@ -47,33 +49,38 @@ std::string MainPage::GetExplanation(quiz::PairIndex i) const {
     return form::web::ItemText(form::web::ElementId(form::kExplanationList), static_cast<int>(i));
 }
 
-void MainPage::SetRightCaption(const std::string& text) {
-    SetCountCaption(form::kRightCount, text);
-}
+void MainPage::SetRightCaption(const std::string& text) { SetCaption(form::kRightCount, text); }
 
-void MainPage::SetWrongCaption(const std::string& text) {
-    SetCountCaption(form::kWrongCount, text);
-}
+void MainPage::SetWrongCaption(const std::string& text) { SetCaption(form::kWrongCount, text); }
 
-void MainPage::SetCountCaption(form::ControlId id, const std::string& text) {
+// A caption that may outgrow its label shows at the form's size at once and
+// fits at the next frame.
+void MainPage::SetCaption(form::ControlId id, const std::string& text) {
     const std::string label = form::web::ElementId(id);
     form::web::SetText(label, "textContent", text);
+    const std::size_t row = form::RowOf(id);
+    if (!form::kControls[row].fitsCaption) return;
     form::web::SetStyle(label, "fontSize", {});
-    RequestFrame();
+    fitting_[row].FitLater(id);
 }
 
-// A caption too wide for its label is drawn at the size that fits.
-void MainPage::FitCountCaption(form::ControlId id) const {
-    const std::string label = form::web::ElementId(id);
-    const double room = form::web::Number(label, "clientWidth");
-    const auto widthAt = [&label](int pixels) {
-        form::web::SetStyle(label, "fontSize", std::to_string(pixels) + "px");
-        return form::web::Number(label, "scrollWidth");
-    };
-    const int formPixels = form::web::FontPixels(form::kWindowProps);
-    const int fitting = form::FittingPixels(formPixels, room, widthAt);
-    form::web::SetStyle(label, "fontSize",
-                        fitting == formPixels ? std::string() : std::to_string(fitting) + "px");
+// Each group is one Tab stop: every other button of it is out of the Tab
+// order, so that every browser enters the group at the same button. A pick
+// changes its own group only; Check and Clear may change both.
+void MainPage::ApplyTabStops(const form::Control& pressed) {
+    for (std::size_t frame = 0; frame < tabStops_.size(); ++frame) {
+        const form::ControlId group = form::Frame1(static_cast<int>(frame));
+        if (pressed.kind == form::Kind::OptionButton && !(pressed.container == group)) continue;
+        form::ControlId& stop = tabStops_[frame];
+        const form::ControlId now = form::TabStopOf(group, *this);
+        if (now == stop) continue;
+        if (!(stop == form::kWindow))
+            form::web::SetText(form::web::ElementId(stop), "tabIndex", "-1");
+        if (!(now == form::kWindow))
+            form::web::SetText(form::web::ElementId(now), "tabIndex",
+                               std::to_string(form::web::TabIndex(form::At(now))));
+        stop = now;
+    }
 }
 
 form::OptionState MainPage::Of(form::ControlId option) const {

@@ -12,8 +12,8 @@
 #include "FormMarkup.h"
 #include "FormUnits.h"
 #include "quiz/QuizView.h"
-#include "window/FormLayout.h"
-#include "window/FormQuiz.h"
+#include "window/form/FormLayout.h"
+#include "window/form/FormQuiz.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "window/FormLayout.h"
+#include "window/form/FormLayout.h"
 
 // Makes and places the window's controls as the form table describes them.
 namespace form::win32 {

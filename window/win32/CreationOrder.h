@@ -1,10 +1,9 @@
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 
-#include "window/FormLayout.h"
+#include "window/form/FormLayout.h"
 
 // The rows of the form table in the order their controls are made, which is
 // the order assistive technology lists them in: the window's own controls in
@@ -29,13 +28,6 @@ constexpr auto MakeCreationOrder() {
 }  // namespace detail
 
 inline constexpr auto kCreationOrder = detail::MakeCreationOrder();
-
-// A frame passes on its children's notifications as an option button's.
-static_assert(std::all_of(kControls.begin(), kControls.end(),
-                          [](const Control& c) {
-                              return detail::InWindow(c) || c.kind == Kind::OptionButton;
-                          }),
-              "only option buttons sit in frames");
 
 // Whether a control starts a group of the dialog keys: each of the window's
 // own controls does, and so does the first option button in a frame.

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "TextConversion.h"
-#include "window/FittingFont.h"
+#include "window/form/FittingFont.h"
 
 namespace form::win32 {
 

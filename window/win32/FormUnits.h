@@ -2,14 +2,13 @@
 
 #include <windows.h>
 
-#include "window/FormLayout.h"
+#include "window/form/FormLayout.h"
 
 // Turns the table's units into device pixels at a given dots-per-inch.
 namespace form::win32 {
 
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kPointsPerInch = 72;
-inline constexpr int kDefaultDpi = USER_DEFAULT_SCREEN_DPI;
 
 inline int ToPixels(int twips, int dpi) { return MulDiv(twips, dpi, kTwipsPerInch); }
 

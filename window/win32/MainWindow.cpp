@@ -2,20 +2,15 @@
 // the window's dpi, and again whenever that changes.
 #include "MainWindow.h"
 
-#include <commctrl.h>
-
 #include <utility>
 
 #include "ControlFactory.h"
 #include "CreationOrder.h"
 #include "Dpi.h"
 #include "FormUnits.h"
-#include "ResourceIds.h"
 #include "TextConversion.h"
 #include "WindowIds.h"
-#include "window/TabStops.h"
 
-using form::Kind;
 using namespace form::win32;
 
 namespace {
@@ -46,17 +41,6 @@ HWND CreateAnnouncement(HWND window) {
 
 }  // namespace
 
-bool MainWindow::Register(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &MainWindow::Procedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(QUIZ_ICON_ID));
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kWindowClassName;
-    return RegisterClassExW(&windowClass) != 0;
-}
-
 MainWindow::MainWindow(HINSTANCE instance) {
     CreateWindowExW(kWindowExStyle, kWindowClassName, Caption().c_str(), kWindowStyle,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
@@ -72,26 +56,16 @@ void MainWindow::Show(int showCommand) const {
     UpdateWindow(hwnd_);
 }
 
-void MainWindow::OnCreate() {
-    CreateControls();
-    ApplyDpi(WindowDpi(hwnd_));
-    CentreOnScreen();
-    // The load step: the counts read zero before the window is first shown.
-    quiz_.Load();
-    MarkTabStops();
-    focus_ = Control(form::NextTabStop(form::kWindow, false, *this));
-}
-
-void MainWindow::CreateControls() {
+void MainWindow::BuildControls() {
     for (std::size_t position = 0; position < kCreationOrder.size(); ++position) {
         const std::size_t row = kCreationOrder[position];
         const form::ControlId container = form::kControls[row].container;
         controls_[row] =
             CreateControl(container == form::kWindow ? hwnd_ : Control(container), position);
-        SetWindowSubclass(controls_[row], &MainWindow::ControlProcedure, 0,
-                          reinterpret_cast<DWORD_PTR>(this));
     }
     announcement_ = CreateAnnouncement(hwnd_);
+    ApplyDpi(WindowDpi(hwnd_));
+    CentreOnScreen();
 }
 
 void MainWindow::ApplyDpi(int dpi) {
@@ -101,7 +75,7 @@ void MainWindow::ApplyDpi(int dpi) {
         SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
         MoveWindow(controls_[row], rect.left, rect.top, rect.right - rect.left,
                    rect.bottom - rect.top, TRUE);
-        if (form::kControls[row].kind == Kind::Label) fitting_[row].Fit(controls_[row], font.get());
+        if (form::kControls[row].fitsCaption) fitting_[row].Fit(controls_[row], font.get());
     }
     font_ = std::move(font);  // only now is the old font no longer in use
     const SIZE size = WindowSize(dpi);
@@ -131,19 +105,4 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
-HWND MainWindow::Control(form::ControlId id) const {
-    const std::size_t row = form::RowOf(id);
-    return row < controls_.size() ? controls_[row] : nullptr;
-}
-
-std::size_t MainWindow::RowOf(HWND control) const {
-    if (!control || !IsChild(hwnd_, control)) return form::kControls.size();
-    return RowOfControlId(GetDlgCtrlID(control));
-}
-
-form::ControlId MainWindow::IdOf(HWND control) const {
-    const std::size_t row = RowOf(control);
-    return row < form::kControls.size() ? form::kControls[row].id : form::kWindow;
 }

@@ -10,19 +10,20 @@
 #include "FittingLabel.h"
 #include "GdiObject.h"
 #include "quiz/QuizView.h"
-#include "window/ArrowKeys.h"
-#include "window/FormLayout.h"
-#include "window/FormQuiz.h"
-#include "window/OptionStates.h"
+#include "window/form/ArrowKeys.h"
+#include "window/form/FormLayout.h"
+#include "window/form/FormQuiz.h"
+#include "window/form/OptionStates.h"
 
 // The quiz's one window: built from the form table, it owns the quiz and is
 // its view. Each notification of a control is one press of the quiz; where
 // Tab and the arrow keys go, the editions' shared rules say.
-//   MainWindow.cpp        builds the controls from the table and lays them out at a dpi
-//   MainWindowEvents.cpp  the window's messages and what they mean to the quiz
-//   MainWindowKeys.cpp    the keyboard and the focus
+//   MainWindow.cpp        the builder: the controls from the table, laid out at a dpi
+//   MainWindowEvents.cpp  the event wiring: the messages, the keyboard and the focus,
+//                         and what they mean to the quiz
 //   MainWindowPaint.cpp   the colours and the push buttons' faces
-//   MainWindowView.cpp    the quiz's view of the controls, and what the rules read
+//   MainWindowView.cpp    the quiz's view of the controls, what the rules read, and
+//                         each control found by name
 class MainWindow final : private quiz::QuizView, private form::OptionStates {
 public:
     static bool Register(HINSTANCE instance);
@@ -44,26 +45,24 @@ public:
 
 private:
     // The builder.
-    void OnCreate();
-    void CreateControls();
+    void BuildControls();
     void ApplyDpi(int dpi);
     [[nodiscard]] SIZE WindowSize(int dpi) const;
     void CentreOnScreen();
     void OnDpiChanged(int dpi, const RECT& suggested);
 
-    // The event wiring.
+    // The event wiring, the keyboard and the focus.
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wParam,
                                              LPARAM lParam, UINT_PTR id, DWORD_PTR window);
+    void OnCreate();
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
-    void OnCommand(int id, int code, HWND control);
-    void Press(form::ControlId control);
-    void Pick(form::ControlId option);
-
-    // The keyboard and the focus.
     LRESULT OnOptionMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCommand(int id, int code, HWND control);
     void MoveByArrow(HWND from, form::Arrow arrow);
+    void Pick(form::ControlId option);
+    void Press(form::ControlId control);
     void OnActivate(bool active);
 
     // The painting.
@@ -90,6 +89,7 @@ private:
     // What the rules read of the option buttons.
     [[nodiscard]] form::OptionState Of(form::ControlId option) const override;
 
+    // Each control by its name in the table, and by its window.
     [[nodiscard]] HWND Control(form::ControlId id) const;
     [[nodiscard]] std::size_t RowOf(HWND control) const;
     [[nodiscard]] form::ControlId IdOf(HWND control) const;
@@ -99,7 +99,8 @@ private:
     HWND announcement_ = nullptr;  // hidden: what a screen reader was last told
     form::win32::GdiObject<HFONT> font_;
     form::win32::BrushCache brushes_;
-    std::array<form::win32::FittingLabel, form::kControls.size()> fitting_{};  // labels use theirs
+    std::array<form::win32::FittingLabel, form::kControls.size()>
+        fitting_{};  // those that fit theirs
     form::win32::Announcer announcer_;
     HWND focus_ = nullptr;     // the control to give the focus back to
     HWND arriving_ = nullptr;  // an option button that is being given the focus

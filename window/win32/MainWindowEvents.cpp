@@ -1,16 +1,53 @@
-// The event wiring: each message of the window and its controls, and what a
-// notification of a control means to the quiz.
+// The event wiring: each message of the window and its controls, the
+// keyboard and the focus, and what a notification of a control means to the
+// quiz. Tab and the arrow keys go where the editions' shared rules say; Space
+// and Enter are the controls' own and the dialog keys'.
 #include "MainWindow.h"
 // The common controls' header needs windows.h, which comes first above.
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <optional>
+
 #include "AccessibleControl.h"
+#include "ResourceIds.h"
 #include "TextConversion.h"
 #include "WindowIds.h"
+#include "window/form/TabStops.h"
 
 using form::Kind;
 using form::win32::Widen;
+
+namespace {
+
+// The arrow keys by their virtual key codes; none for any other key.
+std::optional<form::Arrow> ArrowOf(WPARAM key) {
+    switch (key) {
+        case VK_UP:
+            return form::Arrow::Up;
+        case VK_DOWN:
+            return form::Arrow::Down;
+        case VK_LEFT:
+            return form::Arrow::Left;
+        case VK_RIGHT:
+            return form::Arrow::Right;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+bool MainWindow::Register(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &MainWindow::Procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(QUIZ_ICON_ID));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = form::win32::kWindowClassName;
+    return RegisterClassExW(&windowClass) != 0;
+}
 
 // The window procedure finds its MainWindow in the window's user data, the
 // one place Windows offers to keep it; it is set when the window is made.
@@ -77,6 +114,18 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+// The window is built, every control answers to it, and the load step runs:
+// the counts read zero before the window is first shown.
+void MainWindow::OnCreate() {
+    BuildControls();
+    for (const HWND control : controls_)
+        SetWindowSubclass(control, &MainWindow::ControlProcedure, 0,
+                          reinterpret_cast<DWORD_PTR>(this));
+    quiz_.Load();
+    MarkTabStops();
+    focus_ = Control(form::NextTabStop(form::kWindow, false, *this));
+}
+
 LRESULT MainWindow::OnControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     const std::size_t row = RowOf(control);
     if (row >= form::kControls.size()) return DefSubclassProc(control, message, wParam, lParam);
@@ -99,7 +148,7 @@ LRESULT MainWindow::OnControlMessage(HWND control, UINT message, WPARAM wParam, 
             if (source.kind == Kind::Frame) return SendMessageW(hwnd_, message, wParam, lParam);
             break;
         case WM_SETTEXT:
-            if (source.kind == Kind::Label && font_) {
+            if (source.fitsCaption && font_) {
                 const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
                 fitting_[row].Fit(control, font_.get());
                 return result;
@@ -158,4 +207,53 @@ void MainWindow::Press(form::ControlId control) {
     if (told.empty()) return;
     SetWindowTextW(announcement_, told.c_str());
     announcer_.Say(hwnd_, told);
+}
+
+bool MainWindow::Owns(HWND hwnd) const { return hwnd == hwnd_ || IsChild(hwnd_, hwnd); }
+
+void MainWindow::Tab(bool backwards) {
+    const form::ControlId to = form::NextTabStop(IdOf(GetFocus()), backwards, *this);
+    if (!(to == form::kWindow)) SetFocus(Control(to));
+}
+
+LRESULT MainWindow::OnOptionMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_GETDLGCODE:
+            return DefSubclassProc(button, message, wParam, lParam) | DLGC_WANTARROWS;
+        case WM_KEYDOWN:
+            if (const std::optional<form::Arrow> arrow = ArrowOf(wParam)) {
+                MoveByArrow(button, *arrow);
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS: {
+            // An unchecked button that gets the focus from the keyboard reports
+            // a click; moving into a group picks nothing.
+            arriving_ = button;
+            const LRESULT result = DefSubclassProc(button, message, wParam, lParam);
+            arriving_ = nullptr;
+            return result;
+        }
+        default:
+            break;
+    }
+    return DefSubclassProc(button, message, wParam, lParam);
+}
+
+// The arrow focuses the button it moves to and checks it, which picks.
+void MainWindow::MoveByArrow(HWND from, form::Arrow arrow) {
+    const form::ControlId to = form::ArrowTarget(IdOf(from), arrow, *this);
+    SetFocus(Control(to));
+    Pick(to);
+}
+
+// Like a dialog, the window gives the focus back to the control that had it.
+void MainWindow::OnActivate(bool active) {
+    if (!active) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) focus_ = focus;
+    } else if (!IsIconic(hwnd_)) {
+        const bool usable = focus_ && IsWindowEnabled(focus_) && IsWindowVisible(focus_);
+        SetFocus(usable ? focus_ : Control(form::NextTabStop(form::kWindow, false, *this)));
+    }
 }

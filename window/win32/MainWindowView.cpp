@@ -1,8 +1,10 @@
 // The quiz's view of the window: each operation is one property of one
-// control. And what the shared rules read of the option buttons.
+// control. And what the shared rules read of the option buttons, and each
+// control found by its name in the table or by its window.
 #include "MainWindow.h"
 #include "TextConversion.h"
-#include "window/TabStops.h"
+#include "WindowIds.h"
+#include "window/form/TabStops.h"
 
 using form::win32::Narrow;
 using form::win32::Widen;
@@ -69,4 +71,19 @@ void MainWindow::SetCaption(form::ControlId label, const std::string& text) {
 form::OptionState MainWindow::Of(form::ControlId option) const {
     const HWND button = Control(option);
     return {SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED, IsWindowEnabled(button) != 0};
+}
+
+HWND MainWindow::Control(form::ControlId id) const {
+    const std::size_t row = form::RowOf(id);
+    return row < controls_.size() ? controls_[row] : nullptr;
+}
+
+std::size_t MainWindow::RowOf(HWND control) const {
+    if (!control || !IsChild(hwnd_, control)) return form::kControls.size();
+    return form::win32::RowOfControlId(GetDlgCtrlID(control));
+}
+
+form::ControlId MainWindow::IdOf(HWND control) const {
+    const std::size_t row = RowOf(control);
+    return row < form::kControls.size() ? form::kControls[row].id : form::kWindow;
 }

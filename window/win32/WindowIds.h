@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "window/FormLayout.h"
+#include "window/form/FormLayout.h"
 
 // How other programs (and the tests) find the quiz window and its controls:
 // the window class's name, each control's id, which is its row in the form

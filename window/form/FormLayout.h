@@ -1,8 +1,9 @@
 #pragma once
 
 // The quiz window as data, the way a forms designer stores a form: the
-// window's own properties and one row per control. Both window layers (Qt
-// and the native Windows one) build from this table and repeat none of it.
+// window's own properties and one row per control. Every edition (Qt, the
+// native Windows one and the browser page) builds from this table and
+// repeats none of it.
 // Plain standard C++ only. Positions are twips (15 to a pixel at 96 dpi),
 // relative to the client area of the row's container.
 
@@ -53,6 +54,9 @@ struct Control {
     std::optional<Rgb> back;  // nullopt: the kind's usual colour
     int tabIndex;
     bool visible = true;
+    // A label whose caption may outgrow it, such as a count of several
+    // digits: every edition draws it in a font just small enough to fit.
+    bool fitsCaption = false;
     // What assistive technology calls the control when its text is no name.
     std::string_view accessibleName{};
 };
@@ -137,15 +141,15 @@ inline constexpr std::array<int, quiz::kPairCount> kPlaceTabIndex{20, 26, 33, 29
 // The controls that are not option buttons, as the designer lists them.
 // clang-format off
 inline constexpr std::array kFixedControls{
-    //      kind              id                      container  text                      left  top   width height  back colour          tab  visible
+    //      kind              id                      container  text                      left  top   width height  back colour          tab  visible fits
     Control{Kind::Label,      kHeading,               kWindow, "История - революции",       {840,  0,    4935, 375},  Rgb{255, 192, 128}, 2},
     Control{Kind::Frame,      Frame1(0),              kWindow, "Име на революция",          {0,    360,  2175, 3975}, Rgb{192, 192, 255}, 3},
     Control{Kind::Frame,      Frame1(1),              kWindow, " Страна, година/период",    {2280, 360,  4335, 3975}, Rgb{192, 192, 255}, 4},
     Control{Kind::PushButton, Command1(kCheckButton), kWindow, "Провери",                   {120,  4440, 1095, 375},  Rgb{192, 255, 192}, 22},
-    Control{Kind::Label,      kRightCount,            kWindow, "Вярно:",                    {1680, 4440, 1095, 375},  Rgb{128, 255, 128}, 30},
-    Control{Kind::Label,      kWrongCount,            kWindow, "Грешно:",                   {3960, 4440, 1095, 375},  Rgb{255, 128, 128}, 31},
+    Control{Kind::Label,      kRightCount,            kWindow, "Вярно:",                    {1680, 4440, 1095, 375},  Rgb{128, 255, 128}, 30,  true,  true},
+    Control{Kind::Label,      kWrongCount,            kWindow, "Грешно:",                   {3960, 4440, 1095, 375},  Rgb{255, 128, 128}, 31,  true,  true},
     Control{Kind::PushButton, Command1(kClearButton), kWindow, "Чисти",                     {5520, 4440, 1095, 375},  Rgb{255, 0, 0},     23},
-    Control{Kind::TextBox,    kFeedbackBox,           kWindow, kAssignmentText,             {120,  4920, 6495, 1575}, std::nullopt,       0,   true,  "Съобщение"},
+    Control{Kind::TextBox,    kFeedbackBox,           kWindow, kAssignmentText,             {120,  4920, 6495, 1575}, std::nullopt,       0,   true,  false, "Съобщение"},
     Control{Kind::TextBox,    kQuotationBox,          kWindow, kQuotationText,              {600,  5400, 6735, 1815}, std::nullopt,       1,   false},
     Control{Kind::ListBox,    kExplanationList,       kWindow, "",                          {3840, 5040, 1455, 2625}, std::nullopt,       21,  false},
 };
@@ -259,6 +263,18 @@ constexpr bool ContainersComeFirst() {
     return true;
 }
 
+constexpr bool OnlyOptionButtonsInFrames() {
+    for (const Control& c : kControls)
+        if (!(c.container == kWindow) && c.kind != Kind::OptionButton) return false;
+    return true;
+}
+
+constexpr bool OnlyLabelsFitCaptions() {
+    for (const Control& c : kControls)
+        if (c.fitsCaption && c.kind != Kind::Label) return false;
+    return true;
+}
+
 }  // namespace detail
 
 static_assert(detail::TabIndexesArePermutation(), "tab indexes must be 0..N-1, each once");
@@ -271,6 +287,11 @@ inline constexpr auto kTabOrder = [] {
 }();
 static_assert(detail::IdsAreUnique(), "every control needs its own name and index");
 static_assert(detail::ContainersComeFirst(), "containers are frames listed before their controls");
+// A frame holds one group of option buttons and nothing else: the Windows
+// frame passes its children's notifications on as an option button's, and
+// the page marks each frame up as the group of its buttons.
+static_assert(detail::OnlyOptionButtonsInFrames(), "only option buttons sit in frames");
+static_assert(detail::OnlyLabelsFitCaptions(), "only a label fits its caption");
 static_assert(RowOf(kHeading) < kControls.size() && RowOf(kFeedbackBox) < kControls.size() &&
                   RowOf(kQuotationBox) < kControls.size() &&
                   RowOf(kRightCount) < kControls.size() && RowOf(kWrongCount) < kControls.size() &&

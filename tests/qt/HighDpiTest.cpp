@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "window/FormLayout.h"
+#include "window/form/FormLayout.h"
 #include "window/qt/MainWindow.h"
 
 // The window drawn at twice the resolution, as on a 200% screen.

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "window/FormLayout.h"
+#include "window/form/FormLayout.h"
 #include "window/qt/MainWindow.h"
 
 namespace {

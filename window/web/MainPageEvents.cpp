@@ -1,13 +1,14 @@
-#include "MainPage.h"
-
+// The event wiring: the page's listeners on the controls that its markup
+// holds from the start, and what each event means to the quiz.
 #include <emscripten/em_js.h>
 
 #include <string>
 
 #include "FormMarkup.h"
 #include "FormUnits.h"
+#include "MainPage.h"
 #include "PageElements.h"
-#include "window/TabStops.h"
+#include "window/form/TabStops.h"
 
 using form::Kind;
 
@@ -20,7 +21,7 @@ using form::Kind;
 // page: an engine may pass over a group whose first button is out of the Tab
 // order. A press on anything but a usable control, a finished pair's button
 // among them, leaves the focus where it was, as on the desktop. A resize may
-// switch the layout, and the counts fit anew: a listener of our own, lighter
+// switch the layout, and the captions fit anew: a listener of our own, lighter
 // to start than emscripten's event library.
 // clang-format off
 EM_JS(void, ListenToControls, (MainPage* page), {
@@ -76,10 +77,15 @@ MainPage::MainPage()
     // The load step. The page's markup already shows what it leaves, so it
     // changes nothing on screen, and the page may be painted before it.
     quiz_.Load();
-    RequestFrame();
+    FitCaptionsLater();
 }
 
-void MainPage::OnResize() { RequestFrame(); }
+void MainPage::OnResize() { FitCaptionsLater(); }
+
+void MainPage::FitCaptionsLater() {
+    for (std::size_t row = 0; row < form::kControls.size(); ++row)
+        if (form::kControls[row].fitsCaption) fitting_[row].FitLater(form::kControls[row].id);
+}
 
 void MainPage::OnControl(std::size_t row) {
     const form::Control& control = form::kControls.at(row);
@@ -101,37 +107,4 @@ int MainPage::OnTab(std::size_t row, bool backwards) const {
     const form::ControlId from = form::kControls.at(row).id;
     if (form::TabWraps(from, backwards, *this)) return -1;
     return static_cast<int>(form::RowOf(form::NextTabStop(from, backwards, *this)));
-}
-
-// Each group is one Tab stop: every other button of it is out of the Tab
-// order, so that every browser enters the group at the same button. A pick
-// changes its own group only; Check and Clear may change both.
-void MainPage::ApplyTabStops(const form::Control& pressed) {
-    for (std::size_t frame = 0; frame < tabStops_.size(); ++frame) {
-        const form::ControlId group = form::Frame1(static_cast<int>(frame));
-        if (pressed.kind == form::Kind::OptionButton && !(pressed.container == group)) continue;
-        form::ControlId& stop = tabStops_[frame];
-        const form::ControlId now = form::TabStopOf(group, *this);
-        if (now == stop) continue;
-        if (!(stop == form::kWindow))
-            form::web::SetText(form::web::ElementId(stop), "tabIndex", "-1");
-        if (!(now == form::kWindow))
-            form::web::SetText(form::web::ElementId(now), "tabIndex",
-                               std::to_string(form::web::TabIndex(form::At(now))));
-        stop = now;
-    }
-}
-
-void MainPage::RequestFrame() {
-    if (framePending_) return;
-    framePending_ = true;
-    emscripten_request_animation_frame(FrameCallback, this);
-}
-
-EM_BOOL MainPage::FrameCallback(double /*time*/, void* page) {
-    auto& self = *static_cast<MainPage*>(page);
-    self.framePending_ = false;
-    self.FitCountCaption(form::kRightCount);
-    self.FitCountCaption(form::kWrongCount);
-    return EM_FALSE;  // once
 }

@@ -8,10 +8,10 @@
 #include <string>
 
 #include "quiz/RecordingView.h"
-#include "window/ArrowKeys.h"
-#include "window/FittingFont.h"
-#include "window/FormQuiz.h"
-#include "window/TabStops.h"
+#include "window/form/ArrowKeys.h"
+#include "window/form/FittingFont.h"
+#include "window/form/FormQuiz.h"
+#include "window/form/TabStops.h"
 
 namespace {
 
