@@ -6,7 +6,9 @@ namespace {
 
 // No keyboard has it, so no control answers it.
 constexpr WORD kMarker = VK_F24;
-constexpr DWORD kWaitMs = 5000;
+// Wine on a busy machine has been seen to take over 5 s for a key; the wait
+// ends as soon as the key is taken.
+constexpr DWORD kWaitMs = 30000;
 constexpr DWORD kPollMs = 5;
 constexpr SHORT kDown = static_cast<SHORT>(0x8000);
 constexpr SHORT kToggled = 1;
