@@ -76,15 +76,15 @@ git archive --format=tar.gz --prefix="$name/" -o "$DIST/$name.tar.gz" HEAD
   echo "Files (check one with 'sha256sum -c SHA256SUMS' on Linux, or compare the"
   echo "output of 'certutil -hashfile FILE SHA256' on Windows with its line in SHA256SUMS):"
   echo
-  echo "  $name.html  the browser page: one file, opens offline in any browser"
-  echo "  $name.msi  Windows installer, for one computer or a whole lab"
-  echo "  $name-win32.exe  the Windows program, 32-bit, runs without installing"
-  echo "  $name-win64.exe  the same program for 64-bit Windows without 32-bit support"
-  echo "  $name-$debian-$arch.deb  the Debian package for Debian ${debian#debian}"
-  echo "  $name.tar.gz  the source of this release"
+  printf '  %-42s %s\n' \
+    "$name.html" "the browser page: one file, opens offline in any browser" \
+    "$name.msi" "the Windows installer, for one computer or a whole lab" \
+    "$name-win32.exe" "the Windows program, 32-bit, runs without installing" \
+    "$name-win64.exe" "the same for 64-bit Windows that runs no 32-bit programs" \
+    "$name-$debian-$arch.deb" "the package for Debian ${debian#debian}" \
+    "$name.tar.gz" "the source of this release"
 } >"$DIST/$name-release-notes.txt"
 
-(cd "$DIST" && LC_ALL=C sha256sum -- * >SHA256SUMS)
-
+(cd "$DIST" && sha256sum -- * >SHA256SUMS)
 echo "release.sh: $PWD/$DIST:"
 (cd "$DIST" && ls -l -- *)
