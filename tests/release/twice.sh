@@ -55,6 +55,7 @@ echo "twice: both releases of $commit are the same, byte for byte"
 (cd "$first/dist" && sha256sum --quiet -c SHA256SUMS)
 lintian --fail-on error,warning "$first"/dist/*.deb || fail "lintian found errors or warnings"
 msiinfo suminfo "$first"/dist/*.msi >/dev/null
+# msidump writes the tables' binary fields into the current folder.
 mkdir "$work/tables"
-msidump -d "$work/tables" -t -s "$first"/dist/*.msi >/dev/null
+(cd "$work/tables" && msidump -t -s "$first"/dist/*.msi >/dev/null)
 echo "twice: the sums check, lintian is content, msiinfo and msidump read the installer"
