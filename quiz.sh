@@ -7,6 +7,8 @@
 #   ./quiz.sh package  install what is missing, build the Debian package
 #   ./quiz.sh bench  install what is missing, build, print the benchmark table
 #   ./quiz.sh web    install what is missing, build the quiz as one web page
+#   ./quiz.sh release  install what is missing, build every file of a release
+#                    from the committed tree into dist/, with SHA256SUMS
 # Set QUIZ_PRESET to build another preset (ci, sanitize); default: default.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -102,8 +104,11 @@ case "${1:-}" in
     cmake --workflow --preset web
     echo "quiz.sh: the page: build/web/window/web/revolutions-quiz.html"
     ;;
+  release)
+    exec scripts/release.sh
+    ;;
   *)
-    echo "usage: $0 run|test|package|bench|web" >&2
+    echo "usage: $0 run|test|package|bench|web|release" >&2
     exit 2
     ;;
 esac

@@ -20,6 +20,11 @@ ARCHES = {
     "x86": ("IMAGE_FILE_MACHINE_I386", pefile.OPTIONAL_HEADER_MAGIC_PE),
     "amd64": ("IMAGE_FILE_MACHINE_AMD64", pefile.OPTIONAL_HEADER_MAGIC_PE_PLUS),
 }
+# Loaded at a random address (ASLR), its data never run (DEP), and no
+# compatibility shims on a Remote Desktop host; the 64-bit program's address
+# may be anywhere in its space (high-entropy ASLR).
+DLL_FLAGS = ["DYNAMIC_BASE", "NX_COMPAT", "TERMINAL_SERVER_AWARE"]
+ARCH_DLL_FLAGS = {"x86": [], "amd64": ["HIGH_ENTROPY_VA"]}
 ICON_SIZE, ICON_BITS = 32, 8
 
 
@@ -66,6 +71,15 @@ def check_headers(checks, pe, arch):
                   f"optional header magic {magic:#x}: {pe.OPTIONAL_HEADER.Magic:#x}")
     checks.expect(pe.OPTIONAL_HEADER.Subsystem == pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"],
                   f"Windows GUI subsystem: {pe.OPTIONAL_HEADER.Subsystem}")
+    flags = pe.OPTIONAL_HEADER.DllCharacteristics
+    for flag in DLL_FLAGS + ARCH_DLL_FLAGS[arch]:
+        bit = pefile.DLL_CHARACTERISTICS["IMAGE_DLLCHARACTERISTICS_" + flag]
+        checks.expect(flags & bit == bit, f"{flag}: DllCharacteristics {flags:#x}")
+    # A program without relocations is loaded at its fixed address whatever
+    # its flags say.
+    relocations = pe.OPTIONAL_HEADER.DATA_DIRECTORY[
+        pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_BASERELOC"]]
+    checks.expect(relocations.Size > 0, f"relocations for ASLR: {relocations.Size} bytes")
     dlls = sorted(entry.dll.decode().lower() for entry in pe.DIRECTORY_ENTRY_IMPORT)
     checks.expect(set(dlls) <= SYSTEM_DLLS, "imports only Windows' own DLLs: " + " ".join(dlls))
 
@@ -76,7 +90,9 @@ def check_version(checks, pe, version_text):
                fixed.FileVersionLS >> 16, fixed.FileVersionLS & 0xFFFF)
     product = (fixed.ProductVersionMS >> 16, fixed.ProductVersionMS & 0xFFFF,
                fixed.ProductVersionLS >> 16, fixed.ProductVersionLS & 0xFFFF)
-    checks.expect(numbers == (1, 0, 0, 0) and product == numbers,
+    # "1.00" is 1,0,0,0 in numbers.
+    major, minor = (int(part) for part in version_text.split("."))
+    checks.expect(numbers == (major, minor, 0, 0) and product == numbers,
                   f"FILEVERSION {numbers}, PRODUCTVERSION {product}")
     tables, translations = version_strings(pe)
     strings = tables.get("040904B0", tables.get("040904b0", {}))

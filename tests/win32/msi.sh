@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Windows Installer package and tests it: its tables read back with
-# msiinfo, then, under 64-bit Wine in a fresh prefix, a silent install, the
+# Builds the Windows Installer package and tests it: its tables and times read
+# back with msiinfo, then, under 64-bit Wine in a fresh prefix, a silent install, the
 # same install again and a silent removal that must leave nothing of ours.
 # Where this machine runs 32-bit code and 32-bit Wine is installed, the
 # installed program is started once and its window looked for. The installer's
@@ -12,7 +12,7 @@ tag=msi
 source tests/win32/common.sh
 
 PACKAGES=(cmake ninja-build python3 binutils g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
-          wixl msitools wine64 xvfb xdotool imagemagick)
+          wixl msitools gcab wine64 xvfb xdotool imagemagick)
 WINE32_PACKAGE=wine32:i386
 BUILD=build/windows/window/win32
 MSI=$BUILD/revolutions-quiz.msi
@@ -60,7 +60,7 @@ expect() {
 
 check_tables() {
   local version upgrade_code file_id shortcut ok=0
-  version=$(sed -n 's/^project(.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+  version=$(sed -n '1s/^revolutions-quiz (\([0-9.]*\)).*/\1/p' packaging/changelog)
   upgrade_code=$(sed -n 's/^set(QUIZ_UPGRADE_CODE \(.*\))$/{\1}/p' \
     window/win32/installer/Installer.cmake)
   file_id=$(table File | cut -f1)
@@ -76,6 +76,21 @@ check_tables() {
   expect "its folder's parent" "$(field Directory INSTALLDIR 2)" ProgramFilesFolder || ok=1
   expect "shortcut: folder|name|target|icon" "$shortcut" \
     "ProgramMenuFolder|$(property ProductName)|[#$file_id]|$(property ARPPRODUCTICON)" || ok=1
+  return $ok
+}
+
+# The build's time, not the time of the build: the summary information's
+# and the cabinet's (whose times step by two seconds).
+check_times() {
+  local ok=0 summary
+  summary=$(TZ=UTC msiinfo suminfo "$MSI")
+  expect "created" "$(sed -n 's/^Created: //p' <<<"$summary")" \
+    "$(TZ=UTC date -d "@$SOURCE_DATE_EPOCH" '+%a %b %e %H:%M:%S %Y')" || ok=1
+  expect "last saved" "$(sed -n 's/^Last saved: //p' <<<"$summary")" \
+    "$(TZ=UTC date -d "@$SOURCE_DATE_EPOCH" '+%a %b %e %H:%M:%S %Y')" || ok=1
+  msiinfo extract "$MSI" quiz.cab >"$work/quiz.cab"
+  expect "the cabinet's file time" "$(TZ=UTC gcab -l -v "$work/quiz.cab" | awk '{ print $3, $4 }')" \
+    "$(TZ=UTC date -d "@$((SOURCE_DATE_EPOCH / 2 * 2))" '+%F %T')" || ok=1
   return $ok
 }
 
@@ -214,6 +229,9 @@ start_installed() {
 
 main() {
   install_missing "${PACKAGES[@]}"
+  # The package takes its times from the commit, as a release's does.
+  SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
+  export SOURCE_DATE_EPOCH
   cmake --workflow --preset windows
   [ -f "$MSI" ] || { echo "msi: the build wrote no $MSI"; exit 1; }
   echo "msi: $MSI, $(stat -c %s "$MSI") bytes"
@@ -223,6 +241,7 @@ main() {
   trap cleanup EXIT
   unset DISPLAY
   step "the package's tables" check_tables
+  step "the package's times" check_times
   make_prefix
   snapshot fresh
   step "silent install" run_msiexec /i install

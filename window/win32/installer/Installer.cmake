@@ -20,6 +20,13 @@ file(RELATIVE_PATH QUIZ_MSI_ICON ${CMAKE_CURRENT_BINARY_DIR} ${QUIZ_ICON})
 set(wxs ${CMAKE_CURRENT_BINARY_DIR}/revolutions-quiz.wxs)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/revolutions-quiz.wxs.in ${wxs} @ONLY)
 
+# wixl stamps the package with the time and a random package code, and the
+# cabinet with the program file's time: msi_identity.py sets the times to
+# SOURCE_DATE_EPOCH's, when it is set as the build is configured, and the code
+# to one made from the content.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(QUIZ_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
+
 # wixl 0.101 writes the tables' texts in a code page that holds no Cyrillic
 # and drops what it cannot convert; msibuild sets Windows' Cyrillic code page
 # and writes those texts back.
@@ -32,8 +39,10 @@ add_custom_command(
   COMMAND ${QUIZ_MSIBUILD} ${msi}.part -i ${codepage_idt}
     -q "UPDATE `Property` SET `Value` = '${QUIZ_PRODUCT_NAME}' WHERE `Property` = 'ProductName'"
     -q "UPDATE `Shortcut` SET `Name` = '${QUIZ_PRODUCT_NAME}' WHERE `Shortcut` = 'StartMenuShortcut'"
+  COMMAND Python3::Interpreter ${CMAKE_CURRENT_LIST_DIR}/msi_identity.py ${msi}.part
+    ${QUIZ_SOURCE_DATE_EPOCH}
   COMMAND ${CMAKE_COMMAND} -E rename ${msi}.part ${msi}
-  DEPENDS revolutions-quiz ${wxs} ${QUIZ_ICON}
+  DEPENDS revolutions-quiz ${wxs} ${QUIZ_ICON} ${CMAKE_CURRENT_LIST_DIR}/msi_identity.py
   WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
   COMMENT "Building the Windows Installer package"
   VERBATIM)

@@ -1,0 +1,25 @@
+# The version is set in one place: the newest entry of packaging/changelog,
+# which also says what the release changed and when it was made. Included
+# before project(), which takes QUIZ_VERSION; QUIZ_RELEASE_DATE is that
+# entry's date as YYYY-MM-DD, for the AppStream metainfo.
+set(quiz_changelog ${CMAKE_CURRENT_LIST_DIR}/../packaging/changelog)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${quiz_changelog})
+file(STRINGS ${quiz_changelog} quiz_newest_entry LIMIT_COUNT 1 ENCODING UTF-8)
+if(NOT quiz_newest_entry MATCHES "^revolutions-quiz \\(([0-9]+\\.[0-9]+\\.[0-9]+)\\) ")
+  message(FATAL_ERROR "${quiz_changelog} must begin with: revolutions-quiz (X.Y.Z) ...")
+endif()
+set(QUIZ_VERSION ${CMAKE_MATCH_1})
+file(STRINGS ${quiz_changelog} quiz_trailer REGEX "^ -- " LIMIT_COUNT 1 ENCODING UTF-8)
+if(NOT quiz_trailer MATCHES ", ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+  message(FATAL_ERROR "${quiz_changelog}: the newest entry's trailer has no date")
+endif()
+set(quiz_day ${CMAKE_MATCH_1})
+set(quiz_year ${CMAKE_MATCH_3})
+set(quiz_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(FIND quiz_months ${CMAKE_MATCH_2} quiz_month)
+math(EXPR quiz_month "${quiz_month} + 1" OUTPUT_FORMAT DECIMAL)
+string(LENGTH ${quiz_month} quiz_month_digits)
+if(quiz_month_digits EQUAL 1)
+  set(quiz_month 0${quiz_month})
+endif()
+set(QUIZ_RELEASE_DATE ${quiz_year}-${quiz_month}-${quiz_day})
