@@ -9,10 +9,12 @@ colour and font with one caption, and nothing else: no script, no WebAssembly.
 Each load, from the start of navigation:
 - first paint: the first paint of text or colour;
 - quiz start: the quiz's WebAssembly instantiated;
-- ready: a pick and Check judged. As soon as the document is parsed, the
+- judged: a pick and Check judged. As soon as the document is parsed, the
   watch below clicks a right pair and Check, as a pupil who taps at once;
-  the page is ready when its live region tells the verdict (and the pair is
-  then finished). The floor is ready once parsed, with a click on its caption;
+  they are judged when the live region tells the verdict (and the pair is
+  then finished). The floor's is a click on its caption once parsed;
+- ready: judged and painted, whichever comes later: a pupil taps only what
+  is on the screen, and the floor is parsed before it is painted;
 - busy: the time the page's main thread ran until ready, from a trace of the
   browser's own tasks, in thread time: steadier than the times above where
   other work shares the machine.
@@ -43,7 +45,7 @@ READY_WATCH = """
     ready = () => {
       if (window.readyAt !== undefined) return;
       window.readyAt = performance.now();
-      performance.mark('ready');
+      performance.mark('judged');
       resolve();
     };
   });
@@ -81,7 +83,8 @@ PHASES = (
     ("WebAssembly instantiate", ("wasm.SyncInstantiate", "wasm.AsyncInstantiate")),
     ("script run at parse", ("EvaluateScript", "v8.run")),
     ("script run later", ("FunctionCall", "v8.callFunction", "TimerFire", "FireAnimationFrame",
-                          "RunMicrotasks", "EventDispatch")),
+                          "RunMicrotasks", "BlinkScheduler_PerformMicrotaskCheckpoint",
+                          "EventDispatch")),
     ("style and layout", ("UpdateLayoutTree", "Layout", "ParseAuthorStyleSheet")),
     ("paint", ("PrePaint", "Paint", "Layerize", "Commit")),
 )
@@ -118,8 +121,12 @@ def main_thread(events, url):
     start = next(e for e in events if e["name"] == "navigationStart"
                  and e["args"].get("data", {}).get("documentLoaderURL") == url)
     thread = (start["pid"], start["tid"])
-    ready = min(e["ts"] for e in events if e["name"] == "ready" and (e["pid"], e["tid"]) == thread
-                and e["ts"] >= start["ts"])
+    navigation = start["args"]["data"]["navigationId"]
+    judged = min(e["ts"] for e in events if e["name"] == "judged"
+                 and (e["pid"], e["tid"]) == thread and e["ts"] >= start["ts"])
+    painted = next(e["ts"] for e in events if e["name"] == "firstContentfulPaint"
+                   and e["args"].get("data", {}).get("navigationId") == navigation)
+    ready = max(judged, painted)
     work = sorted((e for e in events if (e["pid"], e["tid"]) == thread and e.get("ph") == "X"
                    and "tdur" in e and e["ts"] < ready and e["ts"] + e["dur"] > start["ts"]),
                   key=lambda e: (e["ts"], -e["dur"]))
@@ -148,9 +155,10 @@ def main_thread(events, url):
 def load(browser, url, check_id):
     """One load: its times from the page, or, traced, the main thread's work from the trace."""
     browser.driver.get(url)
-    ready, paint, started, judged = browser.driver.execute_async_script(READ_TIMES, check_id)
+    told, paint, started, judged = browser.driver.execute_async_script(READ_TIMES, check_id)
     if not browser.traced:
-        return {"ready": ready, "paint": paint, "started": started, "judged": judged}
+        return {"judged_at": told, "ready": max(told, paint), "paint": paint, "started": started,
+                "judged": judged}
     browser.driver.get("about:blank")  # the trace holds the whole load
     busy, split = main_thread(trace_events(browser), url)
     return {"busy": busy, "split": split, "judged": judged}
@@ -197,12 +205,13 @@ def main():
     print(f"From navigation start ({runs} alternating loads of each, medians)")
     print(f"{'':28}{'quiz':>10}{'floor':>12}{'quiz/floor':>12}  target")
     for what, key, target in (("to first paint", "paint", PAINT_TARGET),
+                              ("to pick and Check judged", "judged_at", None),
                               ("to ready", "ready", READY_TARGET),
                               ("main thread busy to ready", "busy", BUSY_TARGET)):
         quiz_ms, floor_ms = median("quiz", key), median("floor", key)
         ratio = quiz_ms / floor_ms
-        print(f"  {what:26}{quiz_ms:>7.1f} ms{floor_ms:>9.1f} ms{ratio:>12.2f}  <= {target:.2f} "
-              + ("met" if ratio <= target else "MISSED"))
+        print(f"  {what:26}{quiz_ms:>7.1f} ms{floor_ms:>9.1f} ms{ratio:>12.2f}" +
+              (f"  <= {target:.2f} " + ("met" if ratio <= target else "MISSED") if target else ""))
     print(f"  {'to the quiz start':26}{median('quiz', 'started'):>7.1f} ms")
     for name in ("quiz", "floor"):
         ready = [m["ready"] for m in loads[name]]
