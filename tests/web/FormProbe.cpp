@@ -41,7 +41,8 @@ std::string NamedJson() {
     const std::pair<std::string_view, form::ControlId> named[] = {
         {"feedbackBox", form::kFeedbackBox},
         {"rightCount", form::kRightCount},
-        {"wrongCount", form::kWrongCount}};
+        {"wrongCount", form::kWrongCount},
+        {"checkButton", form::Command1(form::kCheckButton)}};
     std::string out;
     for (const auto& [what, id] : named)
         out += (out.empty() ? "{" : ", ") + Json(what) + ": " + Json(form::web::ElementId(id));

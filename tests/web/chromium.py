@@ -14,13 +14,16 @@ DESKTOP = {"width": 560, "height": 480, "deviceScaleFactor": 1, "mobile": False}
 
 
 class Chromium:
-    def __init__(self):
+    def __init__(self, trace=None):
+        """`trace`: the trace categories that the performance log is to hold."""
         self.profile = tempfile.mkdtemp(prefix="quiz-chromium-")
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
         for flag in FLAGS + ["--user-data-dir=" + self.profile]:
             options.add_argument(flag)
         options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
+        if trace:
+            options.add_experimental_option("perfLoggingPrefs", {"traceCategories": trace})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.cdp("Emulation.setDeviceMetricsOverride", DESKTOP)
         self.cdp("Network.enable", {})

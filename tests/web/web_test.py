@@ -1,14 +1,15 @@
 #!/usr/bin/python3
 """The browser page in headless Chromium, met as a pupil and a screen reader meet it.
 
-Usage: web_test.py PAGE.html FORM.json AXE.js OUT_DIR RUN.jsonl...
+Usage: web_test.py PAGE.html FORM.json AXE.js OUT_DIR STARTING.jsonl RUN.jsonl...
 
 FORM.json is the form probe's print of the table; every expected caption,
 place and colour comes from there. AXE.js is the accessibility checker
 axe-core, run on the page at the start and after a game in both layouts.
 Each RUN.jsonl is a scenario as the scenario tool prints it: each step's
 action, the control it clicks and what the page must then show, from the
-real quiz and the editions' shared rules. Input is real (WebDriver actions
+real quiz and the editions' shared rules. STARTING.jsonl is one of clicks
+only, made while the page starts, before its quiz has attached. Input is real (WebDriver actions
 and the DevTools protocol's touch events); the page is read as it is shown
 (visible text, computed styles, boxes) and through the accessibility tree.
 Screenshots at 100 %, before the page's script ran and at each screen size,
@@ -41,6 +42,7 @@ SIZES = (
     ("360x640",    360,  640,    3, True,  LEAST,  True),
     ("640x360",    640,  360,    3, True,  LEAST,  False),  # a phone on its side
     ("768x1024",   768, 1024,    2, True,  FINGER, True),
+    ("1024x768",  1024,  768,    1, True,  LEAST,  True),   # a touch screen on a desk
     ("1280x800",  1280,  800,    1, False, None,   True),
     ("zoom400",    320,  200,    4, False, LEAST,  False),
 )
@@ -106,6 +108,7 @@ return {rows: [...document.querySelectorAll('.option')].map(e => e.getBoundingCl
         text: Math.min(...texts.filter(e => e.checkVisibility())
                                 .map(e => parseFloat(getComputedStyle(e).fontSize))),
         scroll: [page.scrollWidth, page.clientWidth, page.scrollHeight, page.clientHeight],
+        scrolled: [scrollX, scrollY],
         outside: shown.filter(e => {
           const r = e.getBoundingClientRect();
           return r.left < -0.5 || r.right > page.clientWidth + 0.5 ||
@@ -124,8 +127,9 @@ def shown(text):
 
 
 class PageTest(Chromium):
-    def __init__(self, page, form, axe, out_dir, runs):
+    def __init__(self, page, form, axe, out_dir, starting, runs):
         super().__init__()
+        self.starting = starting
         self.url = "file://" + os.path.abspath(page)
         self.form, self.out_dir, self.runs = form, out_dir, runs
         with open(axe, encoding="utf-8") as f:
@@ -273,6 +277,50 @@ class PageTest(Chromium):
         finally:
             self.cdp("Emulation.setScriptExecutionDisabled", {"value": False})
 
+    def check_starting(self):
+        """While the quiz starts, the page is painted, and what the pupil presses then counts."""
+        # The quiz's start held: its WebAssembly compiles only when the test says.
+        held = self.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": """
+            const compile = WebAssembly.compile;
+            WebAssembly.compile = (...args) => new Promise(resolve => {
+              window.releaseQuiz = () => resolve(compile.apply(WebAssembly, args));
+            });"""})
+        try:
+            self.load()
+        finally:
+            self.cdp("Page.removeScriptToEvaluateOnNewDocument", held)
+        d = self.driver
+        self.expect("the quiz held at its start", d.execute_script(
+            "return typeof releaseQuiz"), "function")
+        if self.failures:
+            return
+        self.expect("painted while the quiz starts", d.execute_async_script("""
+            const done = arguments[0];
+            new PerformanceObserver(list => done(list.getEntries().map(e => e.name)))
+                .observe({type: 'paint', buffered: true});"""), ["first-paint",
+                                                                "first-contentful-paint"])
+        self.expect("before the quiz started: state", self.state(), self.start)
+        for step in self.starting:
+            self.click(step["target"])
+        d.save_screenshot(os.path.join(self.out_dir, "web-while-starting.png"))
+        d.execute_script("releaseQuiz()")
+        self.next_frame()
+        self.expect("once the quiz started: state", self.state(), self.starting[-1]["expected"])
+        # Unheld, the quiz starts only once a frame has been drawn.
+        watch = self.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": """
+            requestAnimationFrame(() => setTimeout(() => { window.drawn = true; }));
+            const Instance = WebAssembly.Instance;
+            WebAssembly.Instance = function (...args) {
+              window.drawnAtStart = !!window.drawn;
+              return new Instance(...args);
+            };"""})
+        try:
+            self.load()
+        finally:
+            self.cdp("Page.removeScriptToEvaluateOnNewDocument", watch)
+        self.expect("a frame drawn before the quiz started", d.execute_script(
+            "return window.drawnAtStart"), True)
+
     def check_scenarios(self):
         """Each run step by step as the model says, the first by touch too; a reload starts afresh."""
         _, width, height, scale, touch, _, _ = next(s for s in SIZES if s[0] == TOUCH_GAME)
@@ -359,6 +407,9 @@ class PageTest(Chromium):
                 if one_screen:
                     self.expect(f"{name}: scrolling", page_height <= view_height, True)
                 self.expect(f"{name}: controls off the screen", got["outside"], [])
+                self.expect(f"{name}: opens at its top", got["scrolled"], [0, 0])
+                self.expect(f"{name}: focus at the start", self.state()["focus"],
+                            self.start["focus"])
                 self.expect(f"{name}: cut captions", d.execute_script(READ_CUT_CAPTIONS), [])
                 shows = d.execute_script(READ_CONTROLS, list(self.rows))
                 self.expect(f"{name}: captions as shown, with their blanks",
@@ -403,17 +454,20 @@ class PageTest(Chromium):
 
 
 def main():
-    page, form_json, axe, out_dir, *run_files = sys.argv[1:]
+    page, form_json, axe, out_dir, starting_file, *run_files = sys.argv[1:]
     with open(form_json, encoding="utf-8") as f:
         form = json.load(f)
     runs = {}
     for path in run_files:
         with open(path, encoding="utf-8") as f:
             runs[os.path.basename(path).removesuffix(".jsonl")] = [json.loads(line) for line in f]
-    test = PageTest(page, form, axe, out_dir, runs)
+    with open(starting_file, encoding="utf-8") as f:
+        starting = [json.loads(line) for line in f][1:]  # the start itself is no click
+    test = PageTest(page, form, axe, out_dir, starting, runs)
     passed = failed = 0
     try:
-        for check in (test.check_scenarios, test.check_before_script, test.check_sizes,
+        for check in (test.check_scenarios, test.check_before_script, test.check_starting,
+                      test.check_sizes,
                       test.check_nothing_leaves):
             test.failures, test.notes = [], []
             try:

@@ -76,9 +76,8 @@ std::string Frame(const Control& row) {
     for (const Control& inside : kControls) {
         if (!(inside.container == row.id)) continue;
         // The whole rectangle is the radio's label, so a tap anywhere picks.
-        // A reload must start afresh, not with the picks of the last visit.
-        const std::string radio = "<input type=\"radio\"" + Attribute("name", ElementId(row.id)) +
-                                  Focus(inside) + " autocomplete=\"off\">";
+        const std::string radio =
+            "<input type=\"radio\"" + Attribute("name", ElementId(row.id)) + Focus(inside) + ">";
         content += Element("label", "option", Style(inside), radio + Caption(inside.text));
     }
     return Element("div", "frame",
@@ -110,7 +109,7 @@ std::string ControlMarkup(const Control& row, const LoadedTexts& loaded) {
         case Kind::TextBox:
             return Element(
                 "textarea", "textbox",
-                Focus(row) + " readonly autocomplete=\"off\"" +
+                Focus(row) + " readonly" +
                     (row.accessibleName.empty() ? std::string()
                                                 : Attribute("aria-label", row.accessibleName)) +
                     Style(row),
@@ -160,14 +159,20 @@ std::string FormMarkup(const LoadedTexts& loaded) {
         row += ControlMarkup(control, loaded);
     }
     endRow();
-    return Element(
-        "main", "form", FormStyle(),
-        markup + Element("div", "announcer",
-                         Attribute("id", kAnnouncerId) + Attribute("role", "status"), {}));
+    // A reload must start afresh, not with the picks of the last visit: the
+    // form keeps the browser from restoring them. Nothing submits it, and
+    // Enter on an option button, which would, goes nowhere from a dialog form.
+    return "<main>" +
+           Element(
+               "form", "form", " method=\"dialog\" autocomplete=\"off\"" + FormStyle(),
+               markup + Element("div", "announcer",
+                                Attribute("id", kAnnouncerId) + Attribute("role", "status"), {})) +
+           "</main>";
 }
 
 std::string TouchMedia() {
-    return "(pointer: coarse), (width < " + Px(kWindowProps.clientWidth) + ")";
+    // "not all and (min-width)" is "width <" in the syntax every browser reads.
+    return "(pointer: coarse), not all and (min-width: " + Px(kWindowProps.clientWidth) + ")";
 }
 
 }  // namespace form::web

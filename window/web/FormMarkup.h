@@ -18,7 +18,7 @@ inline constexpr std::string_view kAnnouncerId = "verdict";
 // by the script, changes nothing on screen.
 using LoadedTexts = std::map<std::string, std::string, std::less<>>;
 
-// The form: a main region, its controls in rows (those that share a top in
+// The form, the main region: its controls in rows (those that share a top in
 // the table, in the table's order), containers around what they contain.
 // Each group's option buttons stand in row order, so the arrow keys move
 // through them top to bottom. A control keeps the table's text unless the
