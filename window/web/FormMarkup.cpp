@@ -48,14 +48,16 @@ std::string Row(const Control& row) {
     return Attribute("data-row", std::to_string(&row - kControls.data()));
 }
 
-// The first in tab order has the focus at the start. Of a group's option
+// The first in tab order has the focus at the start: the page's script gives
+// it, without scrolling. The browser's own autofocus would scroll down to it
+// at whichever frame it comes to while the page is read. Of a group's option
 // buttons only its Tab stop is in the Tab order.
 std::string Focus(const Control& row) {
     const bool inTabOrder =
         row.kind != Kind::OptionButton || TabStopOf(row.container, StartOptions{}) == row.id;
     return Attribute("id", ElementId(row.id)) + Row(row) +
            Attribute("tabindex", std::to_string(inTabOrder ? TabIndex(row) : -1)) +
-           (NextTabStop(kWindow, false, StartOptions{}) == row.id ? " autofocus" : "");
+           (NextTabStop(kWindow, false, StartOptions{}) == row.id ? " data-focus" : "");
 }
 
 std::string Element(std::string_view tag, std::string_view cssClass, const std::string& attributes,
