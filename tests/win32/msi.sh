@@ -60,7 +60,8 @@ expect() {
 
 check_tables() {
   local version upgrade_code file_id shortcut ok=0
-  version=$(sed -n '1s/^revolutions-quiz (\([0-9.]*\)).*/\1/p' packaging/changelog)
+  # The version as the build took it from the changelog.
+  version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows/CMakeCache.txt)
   upgrade_code=$(sed -n 's/^set(QUIZ_UPGRADE_CODE \(.*\))$/{\1}/p' \
     window/win32/installer/Installer.cmake)
   file_id=$(table File | cut -f1)
@@ -82,12 +83,11 @@ check_tables() {
 # The build's time, not the time of the build: the summary information's
 # and the cabinet's (whose times step by two seconds).
 check_times() {
-  local ok=0 summary
+  local ok=0 summary built
   summary=$(TZ=UTC msiinfo suminfo "$MSI")
-  expect "created" "$(sed -n 's/^Created: //p' <<<"$summary")" \
-    "$(TZ=UTC date -d "@$SOURCE_DATE_EPOCH" '+%a %b %e %H:%M:%S %Y')" || ok=1
-  expect "last saved" "$(sed -n 's/^Last saved: //p' <<<"$summary")" \
-    "$(TZ=UTC date -d "@$SOURCE_DATE_EPOCH" '+%a %b %e %H:%M:%S %Y')" || ok=1
+  built=$(TZ=UTC date -d "@$SOURCE_DATE_EPOCH" '+%a %b %e %H:%M:%S %Y')
+  expect "created" "$(sed -n 's/^Created: //p' <<<"$summary")" "$built" || ok=1
+  expect "last saved" "$(sed -n 's/^Last saved: //p' <<<"$summary")" "$built" || ok=1
   msiinfo extract "$MSI" quiz.cab >"$work/quiz.cab"
   expect "the cabinet's file time" "$(TZ=UTC gcab -l -v "$work/quiz.cab" | awk '{ print $3, $4 }')" \
     "$(TZ=UTC date -d "@$((SOURCE_DATE_EPOCH / 2 * 2))" '+%F %T')" || ok=1
